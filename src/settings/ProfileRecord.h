@@ -77,9 +77,9 @@ struct ProfileRecord {
     uint8_t lighting2Speed = 0;
     uint8_t lighting2Brightness = 0;
     Colour lighting2FixedColor = 0;
-    uint8_t dpiOffOnFlag = 0;  // bit k: level k enabled
+    uint8_t dpiOffOnFlag = 0;                      // bit k: level k enabled
     std::array<uint16_t, kDpiLevels> xySetting{};  // step index per level
-    uint8_t currentDpiLevel = 0;  // position among the enabled levels
+    uint8_t currentDpiLevel = 0;                   // position among the enabled levels
     std::array<Colour, kDpiLevels> dpiLevelIndication{};
     uint8_t angleSnap = 0;
     uint8_t liftDetection = 0;
@@ -88,8 +88,12 @@ struct ProfileRecord {
     void setValue(NamedValueIndex i, Text v) { namedValues[i].value = std::move(v); }
     long number(NamedValueIndex i) const { return parseDec(namedValues[i].value); }
     void setNumber(NamedValueIndex i, long v) { namedValues[i].value = formatDec(v); }
-    // Button by index; nullptr above 5.
+    // Button by index; nullptr above 5 (and below 0).
     ButtonAssignment* button(int index);
+    // Setters of the sensor page: the switches store 1 for any positive value, else 0.
+    void setMoveLighting(long v) { setNumber(kMoveLightingOnOffMode, v > 0); }
+    void setPowerDownTime(long v) { setNumber(kPowerDownTime, v); }
+    void setMotionWakeup(long v) { setNumber(kMotionWakeup, v > 0); }
 
     bool operator==(const ProfileRecord&) const = default;
 };

@@ -28,9 +28,14 @@ public:
     CStdioFileEx(const CStdioFileEx&) = delete;
     CStdioFileEx& operator=(const CStdioFileEx&) = delete;
 
-    // False when the file cannot be opened (read mode never creates a file).
+    // False when the file cannot be opened (read mode never creates a file). Unicode mode comes
+    // from the Unicode flag, or for a text-mode read from a mark FF FE at the start; otherwise the
+    // bytes are UTF-8. Files opened without create or write are opened for reading only.
     bool Open(const std::string& path, unsigned flags);
-    // Next line without its final line feed; false (and an empty line) at the end of the file.
+    // Next line without its final line feed; an empty line reads as "\n". False (and an empty
+    // line) at the end of the file or after a read error. In Unicode mode the first two bytes are
+    // skipped as the mark whatever they hold and a carriage return stays; in plain mode a carriage
+    // return plus line feed is removed.
     bool ReadString(Text& line);
     // Writes the text unchanged (the caller supplies line feeds); false once a write failed.
     bool WriteString(TextView text);
@@ -43,8 +48,14 @@ public:
     const std::string& path() const { return path_; }
 
 private:
+    bool openForReading();
+    bool openForWriting();
+    bool readUnit(char16_t& unit);
+    bool finishRead(Text& line);
+
     std::FILE* stream_ = nullptr;
     std::string path_;
+    std::string target_;    // the file a write replaces (path_ with a symbolic link followed)
     std::string tempPath_;  // non-empty while writing
     bool unicode_ = false;
     bool failed_ = false;

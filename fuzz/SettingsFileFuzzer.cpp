@@ -1,0 +1,47 @@
+// Feeds arbitrary bytes to the settings file reader. A file it reads with all sixteen entries must
+// survive a write and a second read unchanged.
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+
+#include "settings/SettingsStore.h"
+
+namespace {
+
+std::string tempPath(const char* suffix) {
+    const char* dir = std::getenv("TMPDIR");
+    return std::string(dir != nullptr ? dir : "/tmp") + "/vexmo-ini-fuzz-" +
+           std::to_string(getpid()) + suffix;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    static const std::string input = tempPath(".in");
+    static const std::string output = tempPath(".out");
+    std::ofstream(input, std::ios::binary | std::ios::trunc)
+        .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+
+    vexmo::SettingsStore store;
+    const bool ok = store.ReadFile(input);
+    // Every getter copes with whatever text was read.
+    volatile long sink = store.Sensor() + store.PreST() + store.CurrentProfile() +
+                         store.ProfileShowCount() +
+                         static_cast<long>(store.ProfileSlotPath(0).size());
+    for (int i = -1; i <= vexmo::SettingsStore::kSlots; ++i)
+        sink = sink + store.ProfileShowList(i);
+    if (store.CurrentProfile() < 0 || store.CurrentProfile() > 4) std::abort();
+
+    if (ok && !store.entry(vexmo::SettingsStore::kEntries - 1).key.empty()) {
+        if (!store.SaveSettings(output)) std::abort();
+        vexmo::SettingsStore again;
+        if (!again.ReadFile(output)) std::abort();
+        for (int i = 0; i < vexmo::SettingsStore::kEntries; ++i) {
+            if (!(again.entry(i) == store.entry(i))) std::abort();
+        }
+    }
+    return 0;
+}

@@ -1,0 +1,1 @@
+target_sources(vexmo_core PRIVATE ${CMAKE_CURRENT_LIST_DIR}/DpiStepTable.cpp)

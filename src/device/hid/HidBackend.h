@@ -17,6 +17,10 @@ struct InterfaceInfo {
     // Longest report of each kind plus one byte for the report id, as Windows reports them.
     uint16_t inputReportLength = 0;
     uint16_t featureReportLength = 0;
+    uint16_t outputReportLength = 0;
+    // Usage page and usage of the top-level collection this interface stands for.
+    uint16_t usagePage = 0;
+    uint16_t usage = 0;
 };
 
 class Device {

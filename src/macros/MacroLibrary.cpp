@@ -62,9 +62,9 @@ void MacroLibrary::Clear() {
 const MacroLibrary::Row* MacroLibrary::rowOf(const MacroLocation& location) const {
     if (!location.isSlot()) return nullptr;
     const Row* row = &root_;
-    if (location.stage >= 1) row = row->slots[location.stage0Index].children.get();
+    if (location.stage >= 1) row = row->cells[location.stage0Index].children.get();
     if (location.stage >= 2 && row != nullptr) {
-        row = row->slots[location.stage1Index].children.get();
+        row = row->cells[location.stage1Index].children.get();
     }
     return row;
 }
@@ -74,7 +74,7 @@ MacroLibrary::Row* MacroLibrary::rowOf(const MacroLocation& location, bool creat
     Row* row = &root_;
     const int32_t parents[] = {location.stage0Index, location.stage1Index};
     for (int level = 0; level < location.stage; ++level) {
-        auto& children = row->slots[parents[level]].children;
+        auto& children = row->cells[parents[level]].children;
         if (children == nullptr) {
             if (!create) return nullptr;
             children = std::make_unique<Row>();
@@ -87,12 +87,12 @@ MacroLibrary::Row* MacroLibrary::rowOf(const MacroLocation& location, bool creat
 const MacroItem* MacroLibrary::ItemAt(const MacroLocation& location) const {
     if (!location.isSlot()) return nullptr;
     const Row* row = rowOf(location);
-    return row != nullptr ? &row->slots[slotIndex(location)].item : &freeItem();
+    return row != nullptr ? &row->cells[slotIndex(location)].item : &freeItem();
 }
 
 MacroItem* MacroLibrary::ItemAt(const MacroLocation& location) {
     Row* row = rowOf(location, true);
-    return row != nullptr ? &row->slots[slotIndex(location)].item : nullptr;
+    return row != nullptr ? &row->cells[slotIndex(location)].item : nullptr;
 }
 
 bool MacroLibrary::NameExistsAtLevel(const MacroLocation& location, TextView name) const {
@@ -100,9 +100,9 @@ bool MacroLibrary::NameExistsAtLevel(const MacroLocation& location, TextView nam
         location.stage <= 0 ? MacroLocation::root(0) : withSlotIndex(location, 0);
     if (!rowLocation.isSlot()) return false;
     const Row* row = rowOf(rowLocation);
-    // A row never allocated is all free slots, whose name is empty.
+    // A row never allocated is all free cells, whose name is empty.
     if (row == nullptr) return name.empty();
-    return std::any_of(row->slots.begin(), row->slots.end(),
+    return std::any_of(row->cells.begin(), row->cells.end(),
                        [&](const Slot& slot) { return slot.item.name == name; });
 }
 
@@ -130,12 +130,12 @@ int MacroLibrary::addItem(TextView name, MacroLocation& selection, bool folder) 
     const Row* existing = rowOf(target);
     int free = 0;
     if (existing != nullptr) {
-        const auto it = std::find_if(existing->slots.begin(), existing->slots.end(),
+        const auto it = std::find_if(existing->cells.begin(), existing->cells.end(),
                                      [](const Slot& slot) { return !slot.item.isUsed(); });
-        if (it == existing->slots.end()) return 0;  // a full row adds nothing
-        free = static_cast<int>(it - existing->slots.begin());
+        if (it == existing->cells.end()) return 0;  // a full row adds nothing
+        free = static_cast<int>(it - existing->cells.begin());
     }
-    MacroItem& item = rowOf(target, true)->slots[free].item;
+    MacroItem& item = rowOf(target, true)->cells[free].item;
     item.name = Text(name);
     if (folder) {
         item.isFolder = 1;
@@ -185,22 +185,22 @@ bool MacroLibrary::SetFolderItem(const MacroLocation& location, TextView name,
 void MacroLibrary::DeleteItem(const MacroLocation& location) {
     Row* row = rowOf(location, false);
     if (row == nullptr) return;
-    // Each slot carries the rows below it, so moving the later slots up moves their subtrees
+    // Each slot carries the rows below it, so moving the later cells up moves their subtrees
     // with them, and the deleted slot's subtree goes with it.
-    const auto at = row->slots.begin() + slotIndex(location);
-    std::move(at + 1, row->slots.end(), at);
-    row->slots.back() = Slot{};
+    const auto at = row->cells.begin() + slotIndex(location);
+    std::move(at + 1, row->cells.end(), at);
+    row->cells.back() = Slot{};
 
     // Give back rows that hold nothing any more.
     const auto isEmpty = [](const std::unique_ptr<Row>& r) {
-        return std::none_of(r->slots.begin(), r->slots.end(), [](const Slot& slot) {
+        return std::none_of(r->cells.begin(), r->cells.end(), [](const Slot& slot) {
             return slot.item.isUsed() || slot.children != nullptr;
         });
     };
     if (location.stage == 0) return;
-    auto& level1 = root_.slots[location.stage0Index].children;
+    auto& level1 = root_.cells[location.stage0Index].children;
     if (location.stage == 2) {
-        auto& level2 = level1->slots[location.stage1Index].children;
+        auto& level2 = level1->cells[location.stage1Index].children;
         if (isEmpty(level2)) level2.reset();
     }
     if (isEmpty(level1)) level1.reset();
@@ -216,14 +216,14 @@ bool MacroLibrary::SubtreeUsesMacro(const MacroLocation& location, uint32_t macr
     if (item->isFolder != 1 || location.stage >= 2) return false;
     const Row* children =
         location.stage == 0
-            ? root_.slots[location.stage0Index].children.get()
+            ? root_.cells[location.stage0Index].children.get()
             : rowOf(MacroLocation::level2(location.stage0Index, location.stage1Index, 0));
     if (children == nullptr) return false;
     for (int j = 0; j < kSlots; ++j) {
-        const Slot& child = children->slots[j];
+        const Slot& child = children->cells[j];
         if (uses(child.item)) return true;
         if (location.stage == 0 && child.item.isFolder == 1 && child.children != nullptr) {
-            const auto& grandchildren = child.children->slots;
+            const auto& grandchildren = child.children->cells;
             if (std::any_of(grandchildren.begin(), grandchildren.end(),
                             [&](const Slot& s) { return uses(s.item); })) {
                 return true;
@@ -234,22 +234,22 @@ bool MacroLibrary::SubtreeUsesMacro(const MacroLocation& location, uint32_t macr
 }
 
 // Visits the tree view's rows in order: every used slot of the root; after an open folder its
-// used level-1 slots; after an open level-1 folder its used level-2 slots. Free slots are skipped,
+// used level-1 cells; after an open level-1 folder its used level-2 cells. Free cells are skipped,
 // not taken as the end of a row. visit(location) returns true to stop the walk.
 template <typename Visit>
 bool MacroLibrary::walkVisibleRows(Visit&& visit) const {
     for (int i = 0; i < kSlots; ++i) {
-        const Slot& s0 = root_.slots[i];
+        const Slot& s0 = root_.cells[i];
         if (!s0.item.isUsed()) continue;
         if (visit(MacroLocation::root(i))) return true;
         if (!s0.item.isOpenFolder() || s0.children == nullptr) continue;
         for (int j = 0; j < kSlots; ++j) {
-            const Slot& s1 = s0.children->slots[j];
+            const Slot& s1 = s0.children->cells[j];
             if (!s1.item.isUsed()) continue;
             if (visit(MacroLocation::level1(i, j))) return true;
             if (!s1.item.isOpenFolder() || s1.children == nullptr) continue;
             for (int k = 0; k < kSlots; ++k) {
-                if (!s1.children->slots[k].item.isUsed()) continue;
+                if (!s1.children->cells[k].item.isUsed()) continue;
                 if (visit(MacroLocation::level2(i, j, k))) return true;
             }
         }
@@ -292,13 +292,13 @@ int MacroLibrary::LocationToRow(const MacroLocation& location) const {
 
 void MacroLibrary::CollapseAllFolders() {
     const auto collapse = [](Row& row) {
-        for (Slot& slot : row.slots) {
+        for (Slot& slot : row.cells) {
             if (!slot.item.isUsed()) break;
             slot.item.folderIsOpen = 0;
         }
     };
     collapse(root_);
-    for (Slot& slot : root_.slots) {
+    for (Slot& slot : root_.cells) {
         if (slot.children != nullptr) collapse(*slot.children);
     }
 }
@@ -308,7 +308,7 @@ std::optional<MacroLocation> MacroLibrary::FindMacroByKeyIndex(uint32_t macroKey
     const auto search = [macroKeyIndex](const Row* row) {
         if (row == nullptr) return -1;
         for (int i = 0; i < kSlots; ++i) {
-            const MacroItem& item = row->slots[i].item;
+            const MacroItem& item = row->cells[i].item;
             if (!item.isUsed()) break;
             if (item.isFolder == 0 && item.macro != nullptr &&
                 item.macro->macroKeyIndex == macroKeyIndex) {
@@ -319,15 +319,15 @@ std::optional<MacroLocation> MacroLibrary::FindMacroByKeyIndex(uint32_t macroKey
     };
     if (const int k = search(&root_); k >= 0) return MacroLocation::root(k);
     for (int i = 0; i < kSlots; ++i) {
-        if (const int k = search(root_.slots[i].children.get()); k >= 0) {
+        if (const int k = search(root_.cells[i].children.get()); k >= 0) {
             return MacroLocation::level1(i, k);
         }
     }
     for (int i = 0; i < kSlots; ++i) {
-        const Row* row1 = root_.slots[i].children.get();
+        const Row* row1 = root_.cells[i].children.get();
         if (row1 == nullptr) continue;
         for (int j = 0; j < kSlots; ++j) {
-            if (const int k = search(row1->slots[j].children.get()); k >= 0) {
+            if (const int k = search(row1->cells[j].children.get()); k >= 0) {
                 return MacroLocation::level2(i, j, k);
             }
         }

@@ -1,4 +1,4 @@
-// The macro library: a tree of three levels of 60 named slots (folders and macros), its editing
+// The macro library: a tree of three levels of 60 named cells (folders and macros), its editing
 // operations and the flattening of the tree into the rows of the tree view.
 #pragma once
 
@@ -81,13 +81,13 @@ public:
                       std::unique_ptr<MacroRecord> record);
     bool SetFolderItem(const MacroLocation& location, TextView name, int32_t folderIsOpen);
 
-    // Removes the item with its whole subtree; later slots of its row move up to close the gap.
+    // Removes the item with its whole subtree; later cells of its row move up to close the gap.
     void DeleteItem(const MacroLocation& location);
 
     // Whether the item, or a macro below it, has this macroKeyIndex.
     bool SubtreeUsesMacro(const MacroLocation& location, uint32_t macroKeyIndex) const;
 
-    // Tree view rows: used slots, with the children of open folders after their folder.
+    // Tree view rows: used cells, with the children of open folders after their folder.
     int VisibleRowCount() const;
     MacroLocation RowToLocation(int row) const;              // none() past the end
     int LocationToRow(const MacroLocation& location) const;  // -1 when not visible
@@ -111,7 +111,7 @@ private:
         std::unique_ptr<Row> children;  // the row below this slot, allocated when first used
     };
     struct Row {
-        std::array<Slot, kSlots> slots;
+        std::array<Slot, kSlots> cells;
     };
 
     const Row* rowOf(const MacroLocation& location) const;
@@ -128,25 +128,25 @@ private:
 template <typename Visit>
 void MacroLibrary::ForEachUsedSlot(Visit&& visit) const {
     for (int i = 0; i < kSlots; ++i) {
-        if (root_.slots[i].item.isUsed()) visit(MacroLocation::root(i), root_.slots[i].item);
+        if (root_.cells[i].item.isUsed()) visit(MacroLocation::root(i), root_.cells[i].item);
     }
     for (int i = 0; i < kSlots; ++i) {
-        const Row* row1 = root_.slots[i].children.get();
+        const Row* row1 = root_.cells[i].children.get();
         if (row1 == nullptr) continue;
         for (int j = 0; j < kSlots; ++j) {
-            if (row1->slots[j].item.isUsed())
-                visit(MacroLocation::level1(i, j), row1->slots[j].item);
+            if (row1->cells[j].item.isUsed())
+                visit(MacroLocation::level1(i, j), row1->cells[j].item);
         }
     }
     for (int i = 0; i < kSlots; ++i) {
-        const Row* row1 = root_.slots[i].children.get();
+        const Row* row1 = root_.cells[i].children.get();
         if (row1 == nullptr) continue;
         for (int j = 0; j < kSlots; ++j) {
-            const Row* row2 = row1->slots[j].children.get();
+            const Row* row2 = row1->cells[j].children.get();
             if (row2 == nullptr) continue;
             for (int k = 0; k < kSlots; ++k) {
-                if (row2->slots[k].item.isUsed()) {
-                    visit(MacroLocation::level2(i, j, k), row2->slots[k].item);
+                if (row2->cells[k].item.isUsed()) {
+                    visit(MacroLocation::level2(i, j, k), row2->cells[k].item);
                 }
             }
         }

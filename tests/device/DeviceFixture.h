@@ -121,15 +121,21 @@ protected:
         return out;
     }
     // Presses the mouse's DPI button until the reader has seen the report, so the test does not
-    // depend on when the reader thread opened its interface.
-    std::pair<uint8_t, uint8_t> pressDpiButtonSeen(int level) {
-        for (int i = 0; i < 1000; ++i) {
+    // depend on when the reader thread opened its interface; then takes every report of those
+    // presses, so the next post belongs to the next press.
+    void syncReader(int level) {
+        for (int i = 0; i < 1000 && !host.hasPost(); ++i) {
             mouse.pressDpiButton(level);
             std::this_thread::sleep_for(std::chrono::milliseconds(5));
-            if (host.hasPost()) return *host.takePost();
         }
-        ADD_FAILURE() << "the reader never reported";
-        return {};
+        ASSERT_TRUE(host.hasPost()) << "the reader never reported";
+        // Reports are handed over in order: once the marker arrives, nothing earlier is left.
+        ASSERT_TRUE(mouse.pressPollingButton(8));
+        for (;;) {
+            const auto post = host.takePost();
+            ASSERT_TRUE(post);
+            if (post->first == 8) break;
+        }
     }
 
     TempDir dir;

@@ -28,7 +28,7 @@ TEST_F(DeviceFixture, WithoutMouseNothingIsQueriedAndNoHealthTimer) {
 TEST_F(DeviceFixture, ChangeReportUpdatesProfileAndSendsNothingBack) {
     start();
     // Presses made before the reader has opened its interface are lost: wait until it reports.
-    pressDpiButtonSeen(1);
+    syncReader(1);
     ASSERT_TRUE(mouse.pressPollingButton(4));
     ASSERT_TRUE(host.takePost());
     ASSERT_TRUE(mouse.pressDpiButton(3));

@@ -1,23 +1,15 @@
 // Feeds arbitrary bytes to the macro library reader. Whatever it accepts must survive a write
 // and a second read unchanged.
-#include <unistd.h>
-
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <string>
 
+#include "FuzzFiles.h"
 #include "macros/MacroLibraryFile.h"
 
 namespace {
-
-std::string tempPath(const char* suffix) {
-    const char* dir = std::getenv("TMPDIR");
-    return std::string(dir != nullptr ? dir : "/tmp") + "/vexmo-mlf-fuzz-" +
-           std::to_string(getpid()) + suffix;
-}
 
 std::string readBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -27,11 +19,10 @@ std::string readBytes(const std::string& path) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static const std::string input = tempPath(".in");
-    static const std::string first = tempPath(".1");
-    static const std::string second = tempPath(".2");
-    std::ofstream(input, std::ios::binary)
-        .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+    static const std::string input = vexmo::fuzz::ScratchPath("in.mlf");
+    static const std::string first = vexmo::fuzz::ScratchPath("1.mlf");
+    static const std::string second = vexmo::fuzz::ScratchPath("2.mlf");
+    vexmo::fuzz::WriteBytes(input, data, size);
 
     vexmo::MacroLibrary library;
     const auto read = vexmo::ReadMacroLibraryFile(input, library);

@@ -1,29 +1,16 @@
 // Feeds arbitrary bytes to the profile file reader. Whatever it accepts must survive a write and a
 // second read unchanged.
-#include <unistd.h>
-
 #include <cstdint>
 #include <cstdlib>
-#include <fstream>
 #include <string>
 
+#include "FuzzFiles.h"
 #include "settings/ProfileFile.h"
 
-namespace {
-
-std::string tempPath(const char* suffix) {
-    const char* dir = std::getenv("TMPDIR");
-    return std::string(dir != nullptr ? dir : "/tmp") + "/vexmo-psf-fuzz-" +
-           std::to_string(getpid()) + suffix;
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static const std::string input = tempPath(".in");
-    static const std::string output = tempPath(".out");
-    std::ofstream(input, std::ios::binary | std::ios::trunc)
-        .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+    static const std::string input = vexmo::fuzz::ScratchPath("in.psf");
+    static const std::string output = vexmo::fuzz::ScratchPath("out.psf");
+    vexmo::fuzz::WriteBytes(input, data, size);
 
     vexmo::ProfileRecord record;
     if (!vexmo::ReadProfileFile(record, input)) return 0;

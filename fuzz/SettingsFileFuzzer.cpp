@@ -1,29 +1,16 @@
 // Feeds arbitrary bytes to the settings file reader. A file it reads with all sixteen entries must
 // survive a write and a second read unchanged.
-#include <unistd.h>
-
 #include <cstdint>
 #include <cstdlib>
-#include <fstream>
 #include <string>
 
+#include "FuzzFiles.h"
 #include "settings/SettingsStore.h"
 
-namespace {
-
-std::string tempPath(const char* suffix) {
-    const char* dir = std::getenv("TMPDIR");
-    return std::string(dir != nullptr ? dir : "/tmp") + "/vexmo-ini-fuzz-" +
-           std::to_string(getpid()) + suffix;
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static const std::string input = tempPath(".in");
-    static const std::string output = tempPath(".out");
-    std::ofstream(input, std::ios::binary | std::ios::trunc)
-        .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+    static const std::string input = vexmo::fuzz::ScratchPath("in.ini");
+    static const std::string output = vexmo::fuzz::ScratchPath("out.ini");
+    vexmo::fuzz::WriteBytes(input, data, size);
 
     vexmo::SettingsStore store;
     const bool ok = store.ReadFile(input);

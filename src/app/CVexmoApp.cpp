@@ -1,10 +1,10 @@
 #include "app/CVexmoApp.h"
 
+#include <sys/socket.h>
+#include <unistd.h>
 #include <QSocketNotifier>
 #include <csignal>
 #include <cstdio>
-#include <sys/socket.h>
-#include <unistd.h>
 
 #include "app/CVexmoDlg.h"
 #include "app/DeviceBackend.h"

@@ -148,8 +148,12 @@ void CVexmoDlg::onTimer(int id) {
             platform::Window::killTimer(id);
             session_->UploadPending();
             break;
-        case timer::kOsd: osd_->OnTimer50(); break;
-        case timer::kProfileAction: platform::Window::killTimer(id); break;
+        case timer::kOsd:
+            osd_->OnTimer50();
+            break;
+        case timer::kProfileAction:
+            platform::Window::killTimer(id);
+            break;
         case timer::kSave:
             platform::Window::killTimer(id);
             savePending_ = false;
@@ -159,8 +163,12 @@ void CVexmoDlg::onTimer(int id) {
             platform::Window::killTimer(id);
             MissingMouseCheck();
             break;
-        case timer::kDeviceHealth: HealthTick(); break;
-        default: ui::CDlgBase::onTimer(id); break;
+        case timer::kDeviceHealth:
+            HealthTick();
+            break;
+        default:
+            ui::CDlgBase::onTimer(id);
+            break;
     }
 }
 
@@ -189,7 +197,9 @@ void CVexmoDlg::DrawBackground(QPainter& painter, const QRect& client) {
 
 // --- routing table handlers ---
 
-void CVexmoDlg::OnActivateInstance(const platform::Message&) { ShowWindowFromTray(); }
+void CVexmoDlg::OnActivateInstance(const platform::Message&) {
+    ShowWindowFromTray();
+}
 
 void CVexmoDlg::OnTrayNotify(const platform::Message& message) {
     if (message.wparam != kTrayIconId) return;
@@ -222,8 +232,8 @@ void CVexmoDlg::OnDeviceChangeReport(const platform::Message& message) {
 void CVexmoDlg::OnDeviceChange(const platform::Message& message) {
     using Notice = DeviceSession::Notice;
     if (message.wparam != msg::kArrival && message.wparam != msg::kRemoval) return;
-    const auto result =
-        session_->OnDeviceChange(message.wparam == msg::kArrival ? Notice::Arrival : Notice::Removal);
+    const auto result = session_->OnDeviceChange(message.wparam == msg::kArrival ? Notice::Arrival
+                                                                                 : Notice::Removal);
     if (result == DeviceSession::NoticeResult::LastRemoved) {
         hide();
         OpenDialogs().CloseAll();
@@ -290,9 +300,9 @@ void CVexmoDlg::ExitProgram() {
 
 void CVexmoDlg::MissingMouseCheck() {
     if (session_->link().anyHandleOpen()) return;
-    missingMouseWarning_ = std::make_unique<CAttentionDlg>(
-        model_.language, model_.language.text(kTextCaption), model_.language.text(kTextNoMouse),
-        nullptr);
+    missingMouseWarning_ =
+        std::make_unique<CAttentionDlg>(model_.language, model_.language.text(kTextCaption),
+                                        model_.language.text(kTextNoMouse), nullptr);
     missingMouseWarning_->ShowModeless();
 }
 
@@ -331,9 +341,13 @@ void CVexmoDlg::showUploadProgress() {
     progress.DoModal(this);
 }
 
-void CVexmoDlg::refreshDisplay() { display_.Refresh(model_, model_.language); }
+void CVexmoDlg::refreshDisplay() {
+    display_.Refresh(model_, model_.language);
+}
 
-void CVexmoDlg::setWorkingDpiPosition(int position) { display_.setWorkingDpiPosition(position); }
+void CVexmoDlg::setWorkingDpiPosition(int position) {
+    display_.setWorkingDpiPosition(position);
+}
 
 void CVexmoDlg::onSensorChanged() {
     display_.SetSensorOptionShown(model_.dpiSteps.capability());
@@ -347,6 +361,8 @@ void CVexmoDlg::armDeferredSave() {
     setTimer(timer::kSave, timer::kSaveDelayMs);
 }
 
-void CVexmoDlg::SettingsChanged(unsigned uploadGroups) { session_->ScheduleUpload(uploadGroups); }
+void CVexmoDlg::SettingsChanged(unsigned uploadGroups) {
+    session_->ScheduleUpload(uploadGroups);
+}
 
 }  // namespace vexmo

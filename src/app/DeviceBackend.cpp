@@ -48,9 +48,8 @@ void DeviceBackend::StartNotices(platform::Window& window) {
         if (!controlPath_.empty()) {
             hid::VirtualMouse* mouse = mouse_.get();
             control_ = std::make_unique<hid::ControlFifoReader>(
-                controlPath_, [mouse](const std::string& line) {
-                    hid::VirtualMouseControl(*mouse).apply(line);
-                });
+                controlPath_,
+                [mouse](const std::string& line) { hid::VirtualMouseControl(*mouse).apply(line); });
             if (!control_->start()) warning_ = "demo control: " + control_->error();
         }
         return;

@@ -32,10 +32,14 @@ using Section = SectionLayout::Section;
 constexpr int kFrameGroup = 0;
 constexpr int groupOf(Section s) {
     switch (s) {
-        case SectionLayout::kDpi: return 1;
-        case SectionLayout::kSystem: return 2;
-        case SectionLayout::kPolling: return 3;
-        default: return 4;
+        case SectionLayout::kDpi:
+            return 1;
+        case SectionLayout::kSystem:
+            return 2;
+        case SectionLayout::kPolling:
+            return 3;
+        default:
+            return 4;
     }
 }
 
@@ -44,7 +48,9 @@ constexpr Colour kGrey = 0xB4B4B4;
 constexpr Colour kActiveLabel = 0x0000FF;  // red
 constexpr const char16_t* kTahoma = u"Tahoma";
 
-Rect design(int x, int y, int w, int h) { return Rect::fromDesign(x, y, w, h, ui::Env().uiScale); }
+Rect design(int x, int y, int w, int h) {
+    return Rect::fromDesign(x, y, w, h, ui::Env().uiScale);
+}
 
 constexpr int kButtonRowY[6] = {82, 112, 141, 170, 199, 228};
 constexpr int kLegendY[3] = {441, 462, 484};
@@ -54,7 +60,9 @@ const char* const kPollingSkins[4] = {"125hz", "250hz", "500hz", "1000hz"};
 constexpr int kPollingPos[4][2] = {{59, 20}, {59, 92}, {131, 92}, {131, 20}};
 constexpr int kSensorHeader = 3011;
 
-std::string numbered(const char* stem, int n) { return stem + std::to_string(n) + ".png"; }
+std::string numbered(const char* stem, int n) {
+    return stem + std::to_string(n) + ".png";
+}
 
 // Selects a radio button in the shared mask (its group's other bits cleared).
 void selectRadio(int radioId) {
@@ -80,7 +88,8 @@ void MainDisplay::CreateControls(const LanguageTable& language, int dpiStepCount
     if (created_) return;
     created_ = true;
     panel_ = ui::LoadSkinBitmap("skins/Frame_Lighting_Setting.bmp");
-    for (int n = 1; n <= 6; ++n) numberPictures_[n - 1] = ui::LoadSkinImage(numbered("skins/mouse/number", n));
+    for (int n = 1; n <= 6; ++n)
+        numberPictures_[n - 1] = ui::LoadSkinImage(numbered("skins/mouse/number", n));
     sections_.setSensorShown(sensorOption);
     CreateLeftColumn(language);
     CreateSections(language, dpiStepCount);
@@ -90,7 +99,8 @@ void MainDisplay::CreateControls(const LanguageTable& language, int dpiStepCount
 void MainDisplay::CreateLeftColumn(const LanguageTable& language) {
     ui::CDlgBase* w = &window_;
     auto add = [&](auto control) { return window_.AddControl(kFrameGroup, std::move(control)); };
-    auto imageButton = [&](int controlId, Rect r, Text text, const char* normal, const char* hover) {
+    auto imageButton = [&](int controlId, Rect r, Text text, const char* normal,
+                           const char* hover) {
         auto* b = add(std::make_unique<ui::CImageButton>(w, controlId, r, std::move(text), true,
                                                          true, false));
         b->LoadImages(normal, hover);
@@ -108,9 +118,9 @@ void MainDisplay::CreateLeftColumn(const LanguageTable& language) {
         h->SetDisabled(true);
     };
     auto text = [&](int controlId, Rect r, Text label, Colour colour = kGrey) {
-        return add(std::make_unique<ui::CStaticText>(w, controlId, r, std::move(label), true, true,
-                                                     colour, ui::kTextLeft | ui::kTextVCenter |
-                                                                 ui::kTextSingleLine));
+        return add(std::make_unique<ui::CStaticText>(
+            w, controlId, r, std::move(label), true, true, colour,
+            ui::kTextLeft | ui::kTextVCenter | ui::kTextSingleLine));
     };
 
     imageButton(id::kClose, design(1092, 12, 15, 15), {}, "skins/exit_nr.png", "skins/exit_ov.png");
@@ -118,15 +128,15 @@ void MainDisplay::CreateLeftColumn(const LanguageTable& language) {
                 "skins/min_ov.png");
     header2(3008, 37, 9);
     for (int n = 0; n < 6; ++n) {
-        auto* number = add(std::make_unique<ui::CStaticImage>(w, 3400, design(52, kButtonRowY[n], 21, 19),
-                                                              Text{}, true, true));
+        auto* number = add(std::make_unique<ui::CStaticImage>(
+            w, 3400, design(52, kButtonRowY[n], 21, 19), Text{}, true, true));
         number->LoadImage(numbered("skins/mouse/serial_number", n + 1));
     }
     for (int n = 0; n < 6; ++n) {
-        auto* slot = add(std::make_unique<ui::CComboButton>(
-            w, id::kButtonSlotNotice, id::kFirstButtonSlot + n,
-            design(82, kButtonRowY[n] - 1, 162, 21), Text{}, 0, true, true, false, 0,
-            Text(u"Disable")));
+        auto* slot = add(
+            std::make_unique<ui::CComboButton>(w, id::kButtonSlotNotice, id::kFirstButtonSlot + n,
+                                               design(82, kButtonRowY[n] - 1, 162, 21), Text{}, 0,
+                                               true, true, false, 0, Text(u"Disable")));
         slot->ResetHover();
         slot->SetRightMargin(Scaled(22));
         slot->LoadNormalImage("skins/combo2_nr.png");
@@ -154,8 +164,8 @@ void MainDisplay::CreateLeftColumn(const LanguageTable& language) {
     sleepTimeText_ = text(id::kSleepTimeText, design(36, 640, 230, 18), {});
     sleepTimeText_->SetFormat(ui::kTextCenter | ui::kTextVCenter | ui::kTextSingleLine);
     auto check = [&](int controlId, int y) {
-        auto* c = add(std::make_unique<ui::CCheckButton>(w, controlId, design(50, y, 15, 15), Text{},
-                                                         true, true, false));
+        auto* c = add(std::make_unique<ui::CCheckButton>(w, controlId, design(50, y, 15, 15),
+                                                         Text{}, true, true, false));
         c->images().LoadStates("skins/check_nr.png", "skins/check_ov.png", "skins/check_dn.png");
         c->SetTicked(true);
         return c;
@@ -167,8 +177,8 @@ void MainDisplay::CreateLeftColumn(const LanguageTable& language) {
     auto* mouse = add(std::make_unique<ui::CStaticImage>(w, 3400, design(457, 171, 215, 398),
                                                          Text{}, true, true));
     mouse->LoadImage("skins/mouse/mouse_nr.png");
-    imageButton(id::kProfileMenu, design(36, 700, 69, 20), language.text(1),
-                "skins/button2_nr.png", "skins/button2_ov.png");
+    imageButton(id::kProfileMenu, design(36, 700, 69, 20), language.text(1), "skins/button2_nr.png",
+                "skins/button2_ov.png");
     text(3021, design(150, 702, 210, 18), language.text(3) + u":1.1.12");
     auto* link = add(std::make_unique<ui::CLinkButton>(w, design(463, 660, 200, 18), kWebAddress,
                                                        true, true, false));
@@ -187,11 +197,10 @@ void MainDisplay::CreateLeftColumn(const LanguageTable& language) {
         const Section s = headers[i].first;
         auto* h = add(std::make_unique<ui::CCheckButton>(
             w, headerIds[i], design(SectionLayout::kLeft, 0, SectionLayout::kWidth, 25),
-            language.text(headers[i].second), true, s != SectionLayout::kSensor || sections_.sensorShown(),
-            false, Text{}, Text{}, 0));
+            language.text(headers[i].second), true,
+            s != SectionLayout::kSensor || sections_.sensorShown(), false, Text{}, Text{}, 0));
         // An open section shows the header as hovered; the skins have no pressed look.
-        h->images().LoadStates("skins/header_nr.png", "skins/header_ov.png",
-                               "skins/header_ov.png");
+        h->images().LoadStates("skins/header_nr.png", "skins/header_ov.png", "skins/header_ov.png");
         h->SetTextColours(kWhite, kWhite, kWhite);
         h->SetMargins(Scaled(12), Scaled(24));
         h->SetTicked(sections_.isOpen(s));
@@ -206,28 +215,30 @@ void MainDisplay::CreateSections(const LanguageTable& language, int dpiStepCount
         // Levels 6 and 7 have controls that are never shown; they keep their values.
         const bool shown = k < kDpiLevelsShown;
         const int x = 36 * k;
-        auto* sw = Add(dpi, std::make_unique<ui::CCheckButton>(w, id::kFirstDpiSwitch + k, Rect{},
-                                                               Text{}, true, shown, false),
+        auto* sw = Add(dpi,
+                       std::make_unique<ui::CCheckButton>(w, id::kFirstDpiSwitch + k, Rect{},
+                                                          Text{}, true, shown, false),
                        881 + x, 226, 11, 11, true);
         sw->images().LoadStates("skins/check_button_dpi_nr.png", "skins/check_button_dpi_ov.png",
                                 "skins/check_button_dpi_dn.png");
         dpiSwitches_[k] = sw;
         // The swatch fills its whole rectangle; the DPI section never moves.
         const Rect swatch = design(874 + x, 240, 26, 12);
-        dpiColours_[k] = Add(dpi, std::make_unique<ui::CColorSelectButton>(
-                                      w, id::kFirstDpiColour + k, swatch, Text{}, true, shown,
-                                      false, swatch),
-                             874 + x, 240, 26, 12, true);
-        auto* value = Add(dpi, std::make_unique<ui::CDPIValueShowControl>(w, id::kFirstDpiValue + k,
-                                                                          Rect{}, Text{}, true,
-                                                                          shown, false),
+        dpiColours_[k] =
+            Add(dpi,
+                std::make_unique<ui::CColorSelectButton>(w, id::kFirstDpiColour + k, swatch, Text{},
+                                                         true, shown, false, swatch),
+                874 + x, 240, 26, 12, true);
+        auto* value = Add(dpi,
+                          std::make_unique<ui::CDPIValueShowControl>(
+                              w, id::kFirstDpiValue + k, Rect{}, Text{}, true, shown, false),
                           883 + x, 75, 7, 132, true);
         value->LoadImages("skins/mouse/dpi_bar_1.png", "skins/mouse/dpi_bar_2.png");
         value->SetMaximum(dpiStepCount);
         dpiValues_[k] = value;
-        auto* label = Add(dpi, std::make_unique<ui::CDPIRadioButton>(w, id::kFirstDpiLabel + k,
-                                                                     Rect{}, Text{}, true, shown,
-                                                                     false),
+        auto* label = Add(dpi,
+                          std::make_unique<ui::CDPIRadioButton>(w, id::kFirstDpiLabel + k, Rect{},
+                                                                Text{}, true, shown, false),
                           874 + x, 212, 26, 11, true);
         label->images().LoadStrip("skins/dpi_value.png", 3);
         // Five digits fit the 26-unit label only in a small face.
@@ -237,33 +248,33 @@ void MainDisplay::CreateSections(const LanguageTable& language, int dpiStepCount
 
     const Section polling = SectionLayout::kPolling;
     for (int i = 0; i < 4; ++i) {
-        auto* radio = Add(polling, std::make_unique<ui::CRadioButton>(w, id::kFirstPollingRadio + i,
-                                                                      Rect{}, Text{}, true, true,
-                                                                      false),
+        auto* radio = Add(polling,
+                          std::make_unique<ui::CRadioButton>(w, id::kFirstPollingRadio + i, Rect{},
+                                                             Text{}, true, true, false),
                           kPollingPos[i][0], kPollingPos[i][1], 72, 72, false);
         const std::string stem = std::string("skins/") + kPollingSkins[i];
         radio->images().LoadStates(stem + "_nr.png", stem + "_nr.png", stem + "_dn.png");
-        pollingLabels_[i] = Add(polling,
-                                std::make_unique<ui::CStaticText>(
-                                    w, id::kFirstPollingLabel + i, Rect{}, language.text(261 + i),
-                                    true, false, kGrey,
-                                    ui::kTextCenter | ui::kTextVCenter | ui::kTextSingleLine),
-                                88, 83, 85, 18, false);
+        pollingLabels_[i] =
+            Add(polling,
+                std::make_unique<ui::CStaticText>(
+                    w, id::kFirstPollingLabel + i, Rect{}, language.text(261 + i), true, false,
+                    kGrey, ui::kTextCenter | ui::kTextVCenter | ui::kTextSingleLine),
+                88, 83, 85, 18, false);
     }
 
     const Section sensor = SectionLayout::kSensor;
     const int liftIds[2] = {id::kLiftNear, id::kLiftFar};
     for (int i = 0; i < 2; ++i) {
-        auto* radio = Add(sensor, std::make_unique<ui::CRadioButton>(w, liftIds[i], Rect{}, Text{},
-                                                                     true, true, false),
-                          80 + 80 * i, 27, 15, 15, false);
+        auto* radio = Add(
+            sensor,
+            std::make_unique<ui::CRadioButton>(w, liftIds[i], Rect{}, Text{}, true, true, false),
+            80 + 80 * i, 27, 15, 15, false);
         radio->images().LoadStates("skins/radio_nr.png", "skins/radio_ov.png",
                                    "skins/radio_dn.png");
         Add(sensor,
-            std::make_unique<ui::CStaticText>(w, 3520 + i, Rect{}, language.text(270 + i), true,
-                                              true, kGrey,
-                                              ui::kTextCenter | ui::kTextVCenter |
-                                                  ui::kTextSingleLine),
+            std::make_unique<ui::CStaticText>(
+                w, 3520 + i, Rect{}, language.text(270 + i), true, true, kGrey,
+                ui::kTextCenter | ui::kTextVCenter | ui::kTextSingleLine),
             64 + 80 * i, 47, 47, 18, false);
     }
 
@@ -294,11 +305,20 @@ void MainDisplay::ApplySections() {
 bool MainDisplay::HeaderClicked(int headerId) {
     Section section;
     switch (headerId) {
-        case id::kHeaderDpi: section = SectionLayout::kDpi; break;
-        case id::kHeaderPolling: section = SectionLayout::kPolling; break;
-        case id::kHeaderSensor: section = SectionLayout::kSensor; break;
-        case id::kHeaderSystem: section = SectionLayout::kSystem; break;
-        default: return false;
+        case id::kHeaderDpi:
+            section = SectionLayout::kDpi;
+            break;
+        case id::kHeaderPolling:
+            section = SectionLayout::kPolling;
+            break;
+        case id::kHeaderSensor:
+            section = SectionLayout::kSensor;
+            break;
+        case id::kHeaderSystem:
+            section = SectionLayout::kSystem;
+            break;
+        default:
+            return false;
     }
     sections_.HeaderClicked(section, header(section)->ticked());
     ApplySections();
@@ -311,7 +331,8 @@ void MainDisplay::SetSensorOptionShown(bool shown) {
 }
 
 void MainDisplay::SetDpiMaximum(int stepCount) {
-    for (auto* value : dpiValues_) value->SetMaximum(stepCount);
+    for (auto* value : dpiValues_)
+        value->SetMaximum(stepCount);
 }
 
 void MainDisplay::PaintPanel(QPainter& painter, int x, int y, int w, int h) {
@@ -363,12 +384,14 @@ void MainDisplay::Refresh(ConfigModel& model, const LanguageTable& language) {
     model.currentSlotTab = model.currentSlot();
     ProfileRecord& profile = model.currentProfile();
 
-    for (int n = 0; n < 6; ++n) buttonSlots_[n]->SetCaption(profile.buttons[n].name);
+    for (int n = 0; n < 6; ++n)
+        buttonSlots_[n]->SetCaption(profile.buttons[n].name);
 
     RefreshDpi(model);
     const int polling = std::min<int>(profile.pollingRateValue[0], 3);
     selectRadio(id::kFirstPollingRadio + polling);
-    for (int i = 0; i < 4; ++i) pollingLabels_[i]->SetShown(i == polling);
+    for (int i = 0; i < 4; ++i)
+        pollingLabels_[i]->SetShown(i == polling);
 
     selectRadio(profile.number(kLiftDetectionHeight) == 1 ? id::kLiftNear : id::kLiftFar);
     holders_.Load(profile);

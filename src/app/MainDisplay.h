@@ -40,10 +40,10 @@ constexpr int kHeaderDpi = 3001;
 constexpr int kHeaderSystem = 3003;
 constexpr int kHeaderPolling = 3004;
 constexpr int kHeaderSensor = 3011;
-constexpr int kFirstDpiSwitch = 3260;    // to 3267
-constexpr int kFirstDpiColour = 3270;    // to 3277
-constexpr int kFirstDpiLabel = 3290;     // to 3297
-constexpr int kFirstDpiValue = 3300;     // to 3307
+constexpr int kFirstDpiSwitch = 3260;     // to 3267
+constexpr int kFirstDpiColour = 3270;     // to 3277
+constexpr int kFirstDpiLabel = 3290;      // to 3297
+constexpr int kFirstDpiValue = 3300;      // to 3307
 constexpr int kFirstPollingRadio = 3030;  // to 3033: 125, 250, 500, 1000 Hz
 constexpr int kFirstPollingLabel = 3142;  // to 3145
 constexpr int kMouseSettings = 3330;
@@ -121,8 +121,8 @@ private:
     };
 
     template <class T>
-    T* Add(SectionLayout::Section section, std::unique_ptr<T> control, int x, int y, int w,
-           int h, bool fixed);
+    T* Add(SectionLayout::Section section, std::unique_ptr<T> control, int x, int y, int w, int h,
+           bool fixed);
     void CreateLeftColumn(const LanguageTable& language);
     void CreateSections(const LanguageTable& language, int dpiStepCount);
     // Places the headers and section contents and sets their visible flags.

@@ -30,8 +30,8 @@ void OpenDialogList::CloseAll() {
 }
 
 size_t OpenDialogList::size() const {
-    return static_cast<size_t>(std::count_if(slots_.begin(), slots_.end(),
-                                             [](auto* d) { return d != nullptr; }));
+    return static_cast<size_t>(
+        std::count_if(slots_.begin(), slots_.end(), [](auto* d) { return d != nullptr; }));
 }
 
 OpenDialogList& OpenDialogs() {

@@ -21,13 +21,17 @@ int SectionLayout::headerTop(Section s) const {
     const int dpi = isOpen(kDpi) ? kContentHeight[kDpi] : 0;
     const int polling = isOpen(kPolling) ? kContentHeight[kPolling] : 0;
     switch (s) {
-        case kDpi: return kDpiTop;
-        case kPolling: return 67 + dpi;
-        case kSensor: return 97 + dpi + polling;
+        case kDpi:
+            return kDpiTop;
+        case kPolling:
+            return 67 + dpi;
+        case kSensor:
+            return 97 + dpi + polling;
         case kSystem:
             return (sensorShown_ ? 127 : 97) + dpi + polling +
                    (isOpen(kSensor) ? kContentHeight[kSensor] : 0);
-        default: return 0;
+        default:
+            return 0;
     }
 }
 

@@ -20,7 +20,8 @@ void usage() {
         "environment:\n"
         "  VEXMO_HID_TRACE=FILE     append every HID report exchanged to FILE\n"
         "  VEXMO_DEMO_CONTROL=FIFO  with --demo: commands for the simulated mouse, one a line\n"
-        "                           (dpi-button LEVEL, polling-button CODE, unplug|plug 5b2e|5b2f,\n"
+        "                           (dpi-button LEVEL, polling-button CODE, unplug|plug "
+        "5b2e|5b2f,\n"
         "                           battery PERCENT STATE, sensor CODE)");
 }
 
@@ -48,7 +49,8 @@ int main(int argc, char** argv) {
     // The layout scale is the program's own, so skins are drawn 1:1; screen positions need X11
     // (a Wayland session runs the program through XWayland unless the user chose otherwise).
     qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM") && qEnvironmentVariableIsSet("WAYLAND_DISPLAY"))
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM") &&
+        qEnvironmentVariableIsSet("WAYLAND_DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "xcb");
 
     QApplication application(argc, argv);

@@ -154,7 +154,8 @@ void ConfigUploader::UploadMacros(bool sending) {
             // The header's step count decides how many bytes follow it; the model never holds
             // more than 50 steps, which keeps the packet count within its four bits.
             const int stepBytes = 3 * std::min<int>(image[3], MacroRecord::kMaxDeviceSteps);
-            const int packets = std::max(1, (stepBytes + kMacroPacketBytes - 1) / kMacroPacketBytes);
+            const int packets =
+                std::max(1, (stepBytes + kMacroPacketBytes - 1) / kMacroPacketBytes);
             for (int p = 0; p < packets; ++p) {
                 const int remaining = stepBytes - kMacroPacketBytes * p;
                 const uint8_t length =

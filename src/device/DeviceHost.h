@@ -8,8 +8,8 @@ namespace vexmo {
 
 // Timers of the main window that the device side starts.
 namespace timer {
-constexpr int kUpload = 30;        // 20 ms, one-shot: send what is pending
-constexpr int kSave = 70;          // 10 s, one-shot: write the settings and profile files
+constexpr int kUpload = 30;         // 20 ms, one-shot: send what is pending
+constexpr int kSave = 70;           // 10 s, one-shot: write the settings and profile files
 constexpr int kDeviceHealth = 110;  // 1 s, repeating: readers, status and battery
 constexpr int kUploadDelayMs = 20;
 constexpr int kSaveDelayMs = 10000;

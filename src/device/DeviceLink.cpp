@@ -18,12 +18,16 @@ bool isMouse(const hid::InterfaceInfo& info, int product) {
 DeviceLink::DeviceLink(hid::HidBackend& backend, ChangeCallback onChange)
     : backend_(backend), onChange_(std::move(onChange)) {}
 
-DeviceLink::~DeviceLink() { StopReaders(); }
+DeviceLink::~DeviceLink() {
+    StopReaders();
+}
 
 void DeviceLink::RegisterDeviceNotices() {
     firstArrivalPending_ = true;
-    for (auto& marker : readerRunning_) marker = false;
-    for (auto& p : products_) p.feature.reset();
+    for (auto& marker : readerRunning_)
+        marker = false;
+    for (auto& p : products_)
+        p.feature.reset();
 }
 
 hid::Device* DeviceLink::sendHandle() const {
@@ -33,7 +37,8 @@ hid::Device* DeviceLink::sendHandle() const {
 }
 
 void DeviceLink::CloseHandles() {
-    for (auto& p : products_) p.feature.reset();
+    for (auto& p : products_)
+        p.feature.reset();
 }
 
 std::string DeviceLink::inputPath(int product) const {
@@ -67,12 +72,14 @@ void DeviceLink::ScanInterface(int index, const hid::InterfaceInfo& info) {
 
 bool DeviceLink::ConnectDevices() {
     connected_ = false;
-    for (auto& p : products_) p.present = false;
+    for (auto& p : products_)
+        p.present = false;
 
     // One enumeration serves the whole scan: positions are the member indexes.
     const std::vector<hid::InterfaceInfo> interfaces = backend_.enumerate();
     const int limit = std::min<int>(kScanLimit, static_cast<int>(interfaces.size()));
-    for (int i = 0; i < limit; ++i) ScanInterface(i, interfaces[i]);
+    for (int i = 0; i < limit; ++i)
+        ScanInterface(i, interfaces[i]);
 
     connected_ = products_[0].present || products_[1].present;
 

@@ -18,10 +18,14 @@ struct PollingChoice {
 
 PollingChoice pollingOfCode(uint8_t code) {
     switch (code) {
-        case 8: return {0, u"125Hz"};
-        case 4: return {1, u"250Hz"};
-        case 2: return {2, u"500Hz"};
-        default: return {3, u"1000Hz"};
+        case 8:
+            return {0, u"125Hz"};
+        case 4:
+            return {1, u"250Hz"};
+        case 2:
+            return {2, u"500Hz"};
+        default:
+            return {3, u"1000Hz"};
     }
 }
 
@@ -29,18 +33,30 @@ PollingChoice pollingOfCode(uint8_t code) {
 
 uint16_t SensorIdOfCode(uint8_t code) {
     switch (code) {
-        case 0x04: return 0x3104;
-        case 0x11: return 0x3311;
-        case 0x12: return 0x3212;
-        case 0x25: return 0x3325;
-        case 0x27: return 0x3327;
-        case 0x35: return 0x3335;
-        case 0x60: return 0x3360;
-        case 0x70: return 0x3370;
-        case 0x89: return 0x3389;
-        case 0x95: return 0x3395;
-        case 0x99: return 0x3399;
-        default: return 0;
+        case 0x04:
+            return 0x3104;
+        case 0x11:
+            return 0x3311;
+        case 0x12:
+            return 0x3212;
+        case 0x25:
+            return 0x3325;
+        case 0x27:
+            return 0x3327;
+        case 0x35:
+            return 0x3335;
+        case 0x60:
+            return 0x3360;
+        case 0x70:
+            return 0x3370;
+        case 0x89:
+            return 0x3389;
+        case 0x95:
+            return 0x3395;
+        case 0x99:
+            return 0x3399;
+        default:
+            return 0;
     }
 }
 
@@ -48,9 +64,8 @@ DeviceSession::DeviceSession(ConfigModel& model, MacroLibrary& library, hid::Hid
                              Clock& clock, DeviceHost& host)
     : model_(model),
       host_(host),
-      link_(backend, [&host](uint8_t polling, uint8_t level) {
-          host.postDeviceChange(polling, level);
-      }),
+      link_(backend,
+            [&host](uint8_t polling, uint8_t level) { host.postDeviceChange(polling, level); }),
       sender_(link_, clock),
       uploader_(model, library, sender_) {}
 
@@ -154,12 +169,16 @@ void DeviceSession::HandleStatusReply(const Report& reply) {
     }
     status_.battery = reply[18];
     switch (reply[19]) {
-        case 1: status_.charging = 1; break;
+        case 1:
+            status_.charging = 1;
+            break;
         case 2:
             status_.charging = 2;
             status_.battery = 100;
             break;
-        default: status_.charging = 0; break;
+        default:
+            status_.charging = 0;
+            break;
     }
 }
 

@@ -27,8 +27,8 @@ public:
     enum class Notice { Arrival, Removal };
     enum class NoticeResult { Ignored, Handled, LastRemoved };
 
-    DeviceSession(ConfigModel& model, MacroLibrary& library, hid::HidBackend& backend,
-                  Clock& clock, DeviceHost& host);
+    DeviceSession(ConfigModel& model, MacroLibrary& library, hid::HidBackend& backend, Clock& clock,
+                  DeviceHost& host);
 
     // Start-up: notices registered, shadows primed, the mouse searched, and on a first arrival
     // its status queried and the display refreshed.

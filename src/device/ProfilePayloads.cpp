@@ -8,7 +8,9 @@ namespace vexmo {
 
 namespace {
 
-uint8_t lowByte(long value) { return static_cast<uint8_t>(value & 0xFF); }
+uint8_t lowByte(long value) {
+    return static_cast<uint8_t>(value & 0xFF);
+}
 
 // Writes a colour as R, G, B.
 void putColour(uint8_t* at, Colour colour) {
@@ -32,7 +34,8 @@ ButtonImage BuildButtonImage(const ProfileRecord& profile) {
     ButtonImage image{};
     for (int d = 0; d < 6; ++d) {
         const auto& code = profile.buttons[kDeviceButtonOrder[d]].code;
-        for (int b = 0; b < 3; ++b) image[3 * d + b] = code[b];
+        for (int b = 0; b < 3; ++b)
+            image[3 * d + b] = code[b];
     }
     return image;
 }
@@ -52,16 +55,21 @@ DpiImage BuildDpiImage(const ProfileRecord& profile, const DpiStepTable& steps) 
 
 ColourImage BuildColourImage(const ProfileRecord& profile) {
     ColourImage image{};
-    for (int k = 0; k < 8; ++k) putColour(&image[3 * k], profile.dpiLevelIndication[k]);
+    for (int k = 0; k < 8; ++k)
+        putColour(&image[3 * k], profile.dpiLevelIndication[k]);
     return image;
 }
 
 uint8_t PollingCodeOfIndex(uint8_t index) {
     switch (index) {
-        case 0: return 8;
-        case 1: return 4;
-        case 2: return 2;
-        default: return 1;
+        case 0:
+            return 8;
+        case 1:
+            return 4;
+        case 2:
+            return 2;
+        default:
+            return 1;
     }
 }
 
@@ -99,7 +107,8 @@ LightingImage BuildLightingImage(const ProfileRecord& profile) {
         case 2: {
             uint8_t n = 0;
             for (int slot = 0; slot < 7; ++slot) {
-                if (selected[slot] && colours[slot] != 0) putColour(&payload[3 + 3 * n++], colours[slot]);
+                if (selected[slot] && colours[slot] != 0)
+                    putColour(&payload[3 + 3 * n++], colours[slot]);
             }
             payload[2] = n;
             length = static_cast<uint8_t>(3 + 3 * n);

@@ -25,7 +25,7 @@ DpiImage BuildDpiImage(const ProfileRecord& profile, const DpiStepTable& steps);
 ColourImage BuildColourImage(const ProfileRecord& profile);
 uint8_t PollingCodeOfIndex(uint8_t index);  // 8, 4, 2 or 1
 uint8_t PollingCode(const ProfileRecord& profile);
-uint8_t LiftOffCode(const ProfileRecord& profile);   // 1 or 2
+uint8_t LiftOffCode(const ProfileRecord& profile);    // 1 or 2
 uint8_t DebounceValue(const ProfileRecord& profile);  // low byte
 LightingImage BuildLightingImage(const ProfileRecord& profile);
 PowerImage BuildPowerImage(const ProfileRecord& profile);

@@ -53,7 +53,8 @@ void SensorSettingsController::OnControl(int controlId, intptr_t event) {
             window_.SettingsChanged(kUploadMotionWakeup);
             window_.refreshDisplay();
             break;
-        default: break;
+        default:
+            break;
     }
 }
 

@@ -29,13 +29,8 @@ void CCheckButton::Draw(QPainter& painter, const QRect&) {
 }
 
 bool CCheckButton::OnLButtonUp(unsigned, int x, int y) {
-    if (disabled()) return false;
-    const int old = state_;
-    if (!rect().contains(x, y)) {
-        state_ = kStateNormal;
-        return old != state_;
-    }
-    state_ = kStateHover;
+    bool changed;
+    if (!ReleasedInside(x, y, changed)) return changed;
     ticked_ = !ticked_;
     NotifyEvent(kClicked);
     return true;  // the tick changed the look

@@ -80,15 +80,10 @@ bool CComboButton::OnLButtonDown(unsigned, int x, int y) {
 }
 
 bool CComboButton::OnLButtonUp(unsigned, int x, int y) {
-    if (disabled()) return false;
-    const int old = state_;
-    if (!rect().contains(x, y)) {
-        state_ = kStateNormal;
-        return old != state_;
-    }
-    state_ = kStateHover;
+    bool changed;
+    if (!ReleasedInside(x, y, changed)) return changed;
     if (!inert_) Notify(notifyMessage_, static_cast<uintptr_t>(id()), kClicked);
-    return old != kStateHover;
+    return changed;
 }
 
 void CComboButton::ReleaseImages() {

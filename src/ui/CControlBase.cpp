@@ -53,16 +53,20 @@ bool CControlBase::StandardDown(int x, int y, bool sendPressed) {
     return old != kStatePressed;
 }
 
-bool CControlBase::StandardUp(int x, int y, bool sendClicked) {
+bool CControlBase::ReleasedInside(int x, int y, bool& changed) {
+    changed = false;
     if (disabled_) return false;
     const int old = state_;
-    if (rect_.contains(x, y)) {
-        state_ = kStateHover;
-        if (sendClicked) NotifyEvent(kClicked);
-    } else {
-        state_ = kStateNormal;
-    }
-    return old != state_;
+    const bool inside = rect_.contains(x, y);
+    state_ = inside ? kStateHover : kStateNormal;
+    changed = old != state_;
+    return inside;
+}
+
+bool CControlBase::StandardUp(int x, int y, bool sendClicked) {
+    bool changed;
+    if (ReleasedInside(x, y, changed) && sendClicked) NotifyEvent(kClicked);
+    return changed;
 }
 
 }  // namespace vexmo::ui

@@ -100,6 +100,10 @@ protected:
     bool TrackHover(unsigned flags, int x, int y);
     bool StandardDown(int x, int y, bool sendPressed = true);
     bool StandardUp(int x, int y, bool sendClicked = true);
+    // The release rule every button shares: outside the control the state returns to normal,
+    // inside it becomes hovered. True for a release inside an enabled control, which the caller
+    // then acts on; changed tells whether the state changed.
+    bool ReleasedInside(int x, int y, bool& changed);
 
     int state_ = kStateNormal;
     Text text_;

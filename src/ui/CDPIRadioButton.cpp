@@ -28,13 +28,8 @@ void CDPIRadioButton::Draw(QPainter& painter, const QRect&) {
 }
 
 bool CDPIRadioButton::OnLButtonUp(unsigned, int x, int y) {
-    if (disabled()) return false;
-    const int old = state_;
-    if (!rect().contains(x, y)) {
-        state_ = kStateNormal;
-        return old != state_;
-    }
-    state_ = kStateHover;
+    bool changed;
+    if (!ReleasedInside(x, y, changed)) return changed;
     if (const int n = Level(); n >= 0) {
         const auto mask = static_cast<uint8_t>((1u << (n + 1)) - 1);
         // The other selectors change their look with the shared mask: repaint them all.

@@ -5,13 +5,6 @@
 
 namespace vexmo::ui {
 
-namespace {
-constexpr Colour kBackground = 0x4B4B4B;
-constexpr Colour kSelected = 0xDEA035;
-constexpr Colour kText = 0xB4B4B4;
-constexpr Colour kSelectedText = 0xFFFFFF;
-}  // namespace
-
 CEditShowList::CEditShowList(platform::Window* parent, const Rect& rect, MacroTreeView* tree,
                              bool visible, bool shown, bool disabled)
     : CControlBase(parent, kId, rect, Text(), visible, shown, disabled, true), tree_(tree) {}
@@ -38,7 +31,7 @@ void CEditShowList::EnsureSelectedVisible() {
 
 void CEditShowList::Draw(QPainter& painter, const QRect&) {
     const QRect area = qrect();
-    painter.fillRect(area, ToQColor(kBackground));
+    painter.fillRect(area, ToQColor(kListBackground));
     if (tree_ == nullptr) return;
     painter.save();
     painter.setClipRect(area, Qt::IntersectClip);
@@ -52,7 +45,7 @@ void CEditShowList::Draw(QPainter& painter, const QRect&) {
          ++row, y += rowHeight) {
         const MacroTreeView::Row item = tree_->RowAt(row);
         const QRect line(rect().left, y, rect().width(), rowHeight);
-        if (row == selected) painter.fillRect(line, ToQColor(kSelected));
+        if (row == selected) painter.fillRect(line, ToQColor(kListSelected));
         int x = rect().left + static_cast<int>(item.level * (closed_.width() + 3) * s);
         if (item.isFolder) {
             (item.isOpen ? open_ : closed_)
@@ -60,7 +53,7 @@ void CEditShowList::Draw(QPainter& painter, const QRect&) {
             x += iconWidth + static_cast<int>(3 * s);
         }
         DrawText(painter, font_, item.name, QRect(x, y, rect().right - x, rowHeight),
-                 row == selected ? kSelectedText : kText,
+                 row == selected ? kListSelectedText : kListText,
                  kTextLeft | kTextVCenter | kTextSingleLine | kTextWordEllipsis);
     }
     painter.restore();

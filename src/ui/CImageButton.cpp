@@ -30,15 +30,10 @@ bool CImageButton::OnMouseMove(unsigned flags, int x, int y) {
 }
 
 bool CImageButton::OnLButtonUp(unsigned, int x, int y) {
-    if (disabled()) return false;
-    const int old = state_;
-    if (!rect().contains(x, y)) {
-        state_ = kStateNormal;
-        return old != state_;
-    }
-    state_ = kStateHover;
+    bool changed;
+    if (!ReleasedInside(x, y, changed)) return changed;
     Notify(static_cast<uint32_t>(id()), static_cast<uintptr_t>(id()), kClicked);
-    return old != state_;
+    return changed;
 }
 
 void CImageButton::ReleaseImages() {

@@ -8,10 +8,6 @@
 namespace vexmo::ui {
 
 namespace {
-constexpr Colour kBackground = 0x4B4B4B;
-constexpr Colour kSelected = 0xDEA035;
-constexpr Colour kText = 0xB4B4B4;
-constexpr Colour kSelectedText = 0xFFFFFF;
 constexpr uint8_t kMoveX = 0xE5;
 constexpr uint8_t kMoveY = 0xE6;
 constexpr uint8_t kWheel = 0xE7;
@@ -67,7 +63,7 @@ Text CImageShowList::ActionText(const MacroAction& action) const {
 }
 
 void CImageShowList::Draw(QPainter& painter, const QRect&) {
-    painter.fillRect(qrect(), ToQColor(kBackground));
+    painter.fillRect(qrect(), ToQColor(kListBackground));
     if (macro_ == nullptr) return;
     painter.save();
     painter.setClipRect(qrect(), Qt::IntersectClip);
@@ -78,7 +74,7 @@ void CImageShowList::Draw(QPainter& painter, const QRect&) {
          ++row, y += rowHeight) {
         const MacroAction& action = macro_->actions[row];
         const QRect line(rect().left, y, rect().width(), rowHeight);
-        if (row == selected_) painter.fillRect(line, ToQColor(kSelected));
+        if (row == selected_) painter.fillRect(line, ToQColor(kListSelected));
         const SkinImage& icon = action.code < 8 ? time_ : action.isRelease() ? up_ : down_;
         const QSize iconSize(static_cast<int>(icon.width() * s),
                              static_cast<int>(icon.height() * s));
@@ -87,7 +83,7 @@ void CImageShowList::Draw(QPainter& painter, const QRect&) {
         const int textLeft = x + iconSize.width() + static_cast<int>(4 * s);
         DrawText(painter, font_, ActionText(action),
                  QRect(textLeft, y, rect().right - textLeft, rowHeight),
-                 row == selected_ ? kSelectedText : kText,
+                 row == selected_ ? kListSelectedText : kListText,
                  kTextLeft | kTextVCenter | kTextSingleLine | kTextWordEllipsis);
     }
     painter.restore();

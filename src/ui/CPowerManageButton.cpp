@@ -63,15 +63,10 @@ void CPowerManageButton::Draw(QPainter& painter, const QRect&) {
 }
 
 bool CPowerManageButton::OnLButtonUp(unsigned, int x, int y) {
-    if (disabled()) return false;
-    const int old = state_;
-    if (!rect().contains(x, y)) {
-        state_ = kStateNormal;
-        return old != state_;
-    }
-    state_ = kStateHover;
+    bool changed;
+    if (!ReleasedInside(x, y, changed)) return changed;
     const int k = TriangleAt(x, y);
-    if (k < 0) return old != state_;
+    if (k < 0) return changed;
     value_ = k + 1;
     NotifyEvent(kClicked);
     return true;

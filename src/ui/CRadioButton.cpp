@@ -67,13 +67,8 @@ void CRadioButton::Draw(QPainter& painter, const QRect&) {
 }
 
 bool CRadioButton::OnLButtonUp(unsigned, int x, int y) {
-    if (disabled()) return false;
-    const int old = state_;
-    if (!rect().contains(x, y)) {
-        state_ = kStateNormal;
-        return old != state_;
-    }
-    state_ = kStateHover;
+    bool changed;
+    if (!ReleasedInside(x, y, changed)) return changed;
     if (const uint32_t bit = BitOf(id())) {
         uint32_t& mask = Env().masks.radio;
         mask = (mask & ~GroupOf(id())) | bit;

@@ -4,9 +4,16 @@
 
 #include <algorithm>
 
+#include "base/Colour.h"
 #include "ui/UiEnvironment.h"
 
 namespace vexmo::ui {
+
+// Colours of the list rows.
+constexpr Colour kListBackground = 0x4B4B4B;
+constexpr Colour kListSelected = 0xDEA035;
+constexpr Colour kListText = 0xB4B4B4;
+constexpr Colour kListSelectedText = 0xFFFFFF;
 
 inline int RowHeight() {
     return Scaled(20);

@@ -11,6 +11,7 @@
 
 #include "app/CVexmoDlg.h"
 #include "app/OpenDialogList.h"
+#include "common/MouseLog.h"
 #include "device/hid/VirtualMouse.h"
 #include "platform/QtTestApp.h"
 #include "platform/test/TestServices.h"
@@ -61,17 +62,8 @@ protected:
     ProfileRecord& profile() { return window->model().currentProfile(); }
     std::string file(const std::string& name) const { return dir.dir() + "config/" + name; }
 
-    std::vector<hid::VirtualMouse::LogEntry> sets() const {
-        std::vector<hid::VirtualMouse::LogEntry> out;
-        for (auto& e : mouse.log())
-            if (e.direction == hid::ReportDirection::Set) out.push_back(e);
-        return out;
-    }
-    std::vector<uint8_t> sentCommands() const {
-        std::vector<uint8_t> out;
-        for (auto& e : sets()) out.push_back(e.bytes[2]);
-        return out;
-    }
+    std::vector<hid::VirtualMouse::LogEntry> sets() const { return SentReports(mouse); }
+    std::vector<uint8_t> sentCommands() const { return SentCommands(mouse); }
     // Presses the mouse's DPI button until the main window has taken the report (a press made
     // before the reader thread opened its interface is lost, as on a real mouse).
     // Then a polling-button press, taken in order after them, shows that no report of the

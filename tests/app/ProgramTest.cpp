@@ -8,9 +8,9 @@ using platform::test::TestWindow;
 
 TEST_F(ProgramFixture, FirstStartCreatesTheDataFolderAndItsFiles) {
     start();
-    for (const char* name : {"config.ini", "default0.psf", "default1.psf", "default2.psf",
-                             "default3.psf", "default4.psf", "Lan.txt", "Lan_EN.txt",
-                             "LanSetting.ini"}) {
+    for (const char* name :
+         {"config.ini", "default0.psf", "default1.psf", "default2.psf", "default3.psf",
+          "default4.psf", "Lan.txt", "Lan_EN.txt", "LanSetting.ini"}) {
         EXPECT_TRUE(std::filesystem::is_regular_file(file(name))) << name;
     }
     EXPECT_EQ(window->model().language.text(0), u"English");
@@ -110,7 +110,8 @@ TEST_F(ProgramFixture, ThreePressesHalfASecondApartKeepOneDisplay) {
         EXPECT_EQ(windowsNamed("COSDDialog"), 1u);
     }
     size_t displays = 0;
-    for (auto* w : services.windows()) displays += w->name() == "COSDDialog";
+    for (auto* w : services.windows())
+        displays += w->name() == "COSDDialog";
     EXPECT_EQ(displays, 1u);
     services.advance(1499);
     EXPECT_EQ(windowsNamed("COSDDialog"), 1u);

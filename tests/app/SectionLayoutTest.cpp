@@ -26,7 +26,8 @@ TEST(SectionLayout, OpeningRuleKeepsAtMostTwoOpen) {
     for (const auto& c : cases) {
         S layout;
         layout.setSensorShown(c.sensorShown);
-        for (int s = 0; s < 4; ++s) layout.setOpen(static_cast<S::Section>(s), c.before[s]);
+        for (int s = 0; s < 4; ++s)
+            layout.setOpen(static_cast<S::Section>(s), c.before[s]);
         layout.HeaderClicked(c.clicked, true);
         for (int s = 0; s < 4; ++s)
             EXPECT_EQ(layout.isOpen(static_cast<S::Section>(s)), c.after[s]) << c.what << " " << s;

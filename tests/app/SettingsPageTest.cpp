@@ -13,9 +13,15 @@ QPoint pollingRadio(int i) {
     const int pos[4][2] = {{59, 20}, {59, 92}, {131, 92}, {131, 20}};
     return {846 + pos[i][0] + 36, kPollingTop + pos[i][1] + 36};
 }
-QPoint dpiSwitch(int k) { return {881 + 36 * k + 5, 226 + 5}; }
-QPoint dpiValue(int k) { return {883 + 36 * k + 3, 75 + 100}; }
-QPoint dpiColour(int k) { return {874 + 36 * k + 13, 240 + 6}; }
+QPoint dpiSwitch(int k) {
+    return {881 + 36 * k + 5, 226 + 5};
+}
+QPoint dpiValue(int k) {
+    return {883 + 36 * k + 3, 75 + 100};
+}
+QPoint dpiColour(int k) {
+    return {874 + 36 * k + 13, 240 + 6};
+}
 
 class SettingsPage : public ProgramFixture {
 protected:
@@ -146,8 +152,8 @@ TEST_F(SettingsPage, TypedDpiValueChoosesTheFirstStepAtOrAbove) {
 TEST_F(SettingsPage, PaletteFrameClickAndCloseChangeNothing) {
     const Colour before = profile().dpiLevelIndication[1];
     services.onModal("CColorPaletteDlg", [](TestWindow& w) {
-        w.clickDesign(10, 150);   // the frame
-        w.clickDesign(487, 13);   // close
+        w.clickDesign(10, 150);  // the frame
+        w.clickDesign(487, 13);  // close
     });
     click(dpiColour(1));
     EXPECT_EQ(profile().dpiLevelIndication[1], before);
@@ -197,7 +203,10 @@ TEST_F(SettingsPage, RestoreInSlotTwoKeepsNameResetsRewritesOnlyItsFile) {
 }
 
 TEST_F(SettingsPage, RestoreCancelledChangesNothing) {
-    services.onModal("CFirmwareResetDlg", [](TestWindow& w) { w.pressKey(0x1B); w.clickDesign(384, 120); });
+    services.onModal("CFirmwareResetDlg", [](TestWindow& w) {
+        w.pressKey(0x1B);
+        w.clickDesign(384, 120);
+    });
     profile().dpiOffOnFlag = 0x07;
     host().clickDesign(1040 + 34, 700 + 10);
     EXPECT_EQ(profile().dpiOffOnFlag, 0x07);

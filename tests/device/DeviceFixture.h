@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "base/Clock.h"
+#include "common/MouseLog.h"
 #include "device/DeviceSession.h"
 #include "device/ProfilePayloads.h"
 #include "device/hid/VirtualMouse.h"
@@ -108,18 +109,8 @@ protected:
     }
     ProfileRecord& profile() { return model.currentProfile(); }
 
-    // Feature reports the mouse received, in order.
-    std::vector<hid::VirtualMouse::LogEntry> sets() const {
-        std::vector<hid::VirtualMouse::LogEntry> out;
-        for (auto& e : mouse.log())
-            if (e.direction == hid::ReportDirection::Set) out.push_back(e);
-        return out;
-    }
-    std::vector<uint8_t> sentCommands() const {
-        std::vector<uint8_t> out;
-        for (auto& e : sets()) out.push_back(e.bytes[2]);
-        return out;
-    }
+    std::vector<hid::VirtualMouse::LogEntry> sets() const { return SentReports(mouse); }
+    std::vector<uint8_t> sentCommands() const { return SentCommands(mouse); }
     // Presses the mouse's DPI button until the reader has seen the report, so the test does not
     // depend on when the reader thread opened its interface; then takes every report of those
     // presses, so the next post belongs to the next press.

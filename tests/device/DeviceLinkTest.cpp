@@ -83,7 +83,8 @@ TEST_F(Link, UnplugEndsTheReaderAndForgetsThePaths) {
 }
 
 TEST_F(Link, RepeatedScansNeverDoubleAReader) {
-    for (int i = 0; i < 20; ++i) link.ConnectDevices();
+    for (int i = 0; i < 20; ++i)
+        link.ConnectDevices();
     EXPECT_TRUE(link.readerRunning(0));
     EXPECT_TRUE(link.readerRunning(1));
 }

@@ -56,7 +56,8 @@ TEST_F(DeviceFixture, ChangeReportOfLevelZeroKeepsTheLevel) {
 }
 
 TEST_F(DeviceFixture, NewSensorResetsAllProfilesAndRewritesTheirFiles) {
-    for (auto& p : model.profiles) p.xySetting[0] = 33;
+    for (auto& p : model.profiles)
+        p.xySetting[0] = 33;
     start();
     mouse.setSensorCode(0x60);
     session->QueryStatus();
@@ -126,7 +127,8 @@ TEST_F(DeviceFixture, HealthTickQueriesEveryTwentyFirstTick) {
     start();
     mouse.clearLog();
     session->setStatusCheckCounter(0);
-    for (int tick = 0; tick < 20; ++tick) session->OnHealthTick();
+    for (int tick = 0; tick < 20; ++tick)
+        session->OnHealthTick();
     EXPECT_TRUE(sets().empty());
     session->OnHealthTick();
     EXPECT_EQ(sentCommands(), std::vector<uint8_t>{0x20});

@@ -27,7 +27,8 @@ TEST_F(Payloads, DpiLevelsCarryActiveLevelCountAndDeviceValues) {
     // Sensor 0x3325 sends step + 1; level 0 is step 10.
     EXPECT_EQ(dpi[2], 11);
     EXPECT_EQ(dpi[3], 0);
-    for (int i = 14; i < 18; ++i) EXPECT_EQ(dpi[i], 0);
+    for (int i = 14; i < 18; ++i)
+        EXPECT_EQ(dpi[i], 0);
 }
 
 TEST_F(Payloads, StepPastTheTableSendsTheLastStep) {
@@ -37,7 +38,8 @@ TEST_F(Payloads, StepPastTheTableSendsTheLastStep) {
 
 TEST_F(Payloads, PollingIndexesMapToCodes) {
     const std::pair<uint8_t, uint8_t> cases[] = {{0, 8}, {1, 4}, {2, 2}, {3, 1}, {9, 1}};
-    for (auto [index, code] : cases) EXPECT_EQ(PollingCodeOfIndex(index), code) << int(index);
+    for (auto [index, code] : cases)
+        EXPECT_EQ(PollingCodeOfIndex(index), code) << int(index);
 }
 
 TEST_F(Payloads, ButtonsGoInTheMouseOrder) {
@@ -56,15 +58,16 @@ TEST_F(Payloads, LightingModes) {
     };
     const Case cases[] = {
         {"mode 0", [](ProfileRecord& r) { r.lighting1ModeValue[0] = 0; }, {2, 0, 0x22}},
-        {"mode 1 direction", [](ProfileRecord& r) { r.lighting1ModeValue[0] = 1; },
+        {"mode 1 direction",
+         [](ProfileRecord& r) { r.lighting1ModeValue[0] = 1; },
          {3, 1, 0x22, 1}},
         {"mode 2 skips the black slot 4",
          [](ProfileRecord& r) {
              r.lighting1ModeValue[0] = 2;
              r.lighting1FixedColor[2][4] = 0;
          },
-         {21, 2, 0x22, 6, 0xFF, 0, 0, 0, 0xFF, 0, 0, 0, 0xFF, 0, 0xFF, 0xFF, 0xFF, 0, 0xFF,
-          0xFF, 0xFF, 0xFF}},
+         {21, 2,    0x22, 6,    0xFF, 0,    0, 0,    0xFF, 0,    0,
+          0,  0xFF, 0,    0xFF, 0xFF, 0xFF, 0, 0xFF, 0xFF, 0xFF, 0xFF}},
         {"mode 2 slots 1 and 5",
          [](ProfileRecord& r) {
              r.lighting1ModeValue[0] = 2;
@@ -82,8 +85,8 @@ TEST_F(Payloads, LightingModes) {
              r.lighting1ModeValue[0] = 6;
              r.lighting1ColorSelected[6][3] = 0;
          },
-         {23, 6, 0x22, 0xFF, 0, 0, 0, 0xFF, 0, 0, 0, 0xFF, 0, 0, 0, 0, 0xFF, 0xFF, 0xFA, 0, 0xFA,
-          0xFF, 0xFF, 0xFF}},
+         {23, 6, 0x22, 0xFF, 0,    0,    0,    0xFF, 0,    0,    0,    0xFF,
+          0,  0, 0,    0,    0xFF, 0xFF, 0xFA, 0,    0xFA, 0xFF, 0xFF, 0xFF}},
         {"mode 9", [](ProfileRecord& r) { r.lighting1ModeValue[0] = 9; }, {2, 9, 0x22}},
         {"mode 12 has nothing", [](ProfileRecord& r) { r.lighting1ModeValue[0] = 12; }, {0}},
     };
@@ -93,7 +96,8 @@ TEST_F(Payloads, LightingModes) {
         const LightingImage image = BuildLightingImage(r);
         EXPECT_EQ(std::vector<uint8_t>(image.begin(), image.begin() + c.want.size()), c.want)
             << c.what;
-        for (size_t i = c.want.size(); i < image.size(); ++i) EXPECT_EQ(image[i], 0) << c.what;
+        for (size_t i = c.want.size(); i < image.size(); ++i)
+            EXPECT_EQ(image[i], 0) << c.what;
     }
 }
 

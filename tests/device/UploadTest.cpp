@@ -75,7 +75,8 @@ TEST_F(Upload, TwoButtonsWithOneMacroShareNumberOneAndTheMacroGoesOnce) {
     EXPECT_EQ(profile().buttons[2].code, (ButtonCode{0x90, 0x21, 0x01}));
     EXPECT_EQ(profile().buttons[3].code, (ButtonCode{0x90, 0x21, 0x01}));
     int packets = 0;
-    for (const auto& r : sets()) packets += r.bytes[2] == 0x0E;
+    for (const auto& r : sets())
+        packets += r.bytes[2] == 0x0E;
     EXPECT_EQ(packets, 1);
     ASSERT_TRUE(mouse.config().macros.count(1));
     EXPECT_EQ(mouse.config().macros.at(1).size(), 12u);
@@ -173,24 +174,42 @@ TEST_F(Upload, MouseEqualsProfileAfterEachSingleChange) {
         std::vector<uint8_t> commands;
     };
     const Case cases[] = {
-        {"button", kUploadButtons, [](ProfileRecord& p) { p.buttons[5].code = {0x50, 7, 0}; },
+        {"button",
+         kUploadButtons,
+         [](ProfileRecord& p) {
+             p.buttons[5].code = {0x50, 7, 0};
+         },
          {0x04}},
         {"level on", kUploadPerformance, [](ProfileRecord& p) { p.dpiOffOnFlag = 0x7F; }, {0x05}},
         {"level step", kUploadPerformance, [](ProfileRecord& p) { p.xySetting[1] = 40; }, {0x05}},
-        {"colour", kUploadPerformance,
-         [](ProfileRecord& p) { p.dpiLevelIndication[7] = 0x0A0B0C; }, {0x06}},
-        {"polling", kUploadPerformance, [](ProfileRecord& p) { p.pollingRateValue[0] = 0; },
+        {"colour",
+         kUploadPerformance,
+         [](ProfileRecord& p) { p.dpiLevelIndication[7] = 0x0A0B0C; },
+         {0x06}},
+        {"polling",
+         kUploadPerformance,
+         [](ProfileRecord& p) { p.pollingRateValue[0] = 0; },
          {0x07}},
-        {"lift", kUploadPerformance, [](ProfileRecord& p) { p.setNumber(kLiftDetectionHeight, 1); },
+        {"lift",
+         kUploadPerformance,
+         [](ProfileRecord& p) { p.setNumber(kLiftDetectionHeight, 1); },
          {0x09}},
-        {"debounce", kUploadPerformance, [](ProfileRecord& p) { p.setNumber(kKeyDebounce, 4); },
+        {"debounce",
+         kUploadPerformance,
+         [](ProfileRecord& p) { p.setNumber(kKeyDebounce, 4); },
          {0x0A}},
-        {"lighting mode", kUploadPerformance,
-         [](ProfileRecord& p) { p.lighting1ModeValue[0] = 2; }, {0x08}},
+        {"lighting mode",
+         kUploadPerformance,
+         [](ProfileRecord& p) { p.lighting1ModeValue[0] = 2; },
+         {0x08}},
         {"power", kUploadPower, [](ProfileRecord& p) { p.setNumber(kPowerDownTime, 3); }, {0x0B}},
-        {"moving light", kUploadPower,
-         [](ProfileRecord& p) { p.setNumber(kMoveLightingOnOffMode, 1); }, {0x0B}},
-        {"wake-up", kUploadMotionWakeup, [](ProfileRecord& p) { p.setNumber(kMotionWakeup, 0); },
+        {"moving light",
+         kUploadPower,
+         [](ProfileRecord& p) { p.setNumber(kMoveLightingOnOffMode, 1); },
+         {0x0B}},
+        {"wake-up",
+         kUploadMotionWakeup,
+         [](ProfileRecord& p) { p.setNumber(kMotionWakeup, 0); },
          {0x0C}},
     };
     for (const auto& c : cases) {

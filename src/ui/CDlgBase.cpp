@@ -246,7 +246,12 @@ void CDlgBase::MouseMoved(unsigned flags, int x, int y) {
         if (hot_->OnMouseMove(flags, x, y)) invalidate(hot_->qrect());
         return;
     }
-    if (leftHeld_) return;
+    if (leftHeld_) {
+        // The pressed control follows the pointer outside its rectangle too, so a dragged
+        // slider thumb keeps moving when the pointer slips off the slider's narrow band.
+        if (pressed_ != nullptr && pressed_->OnMouseMove(flags, x, y)) invalidate(pressed_->qrect());
+        return;
+    }
     lastPoint_ = QPoint(x, y);
     CControlBase* previous = hot_;
     CControlBase* found = nullptr;

@@ -53,7 +53,8 @@ void DrawText(QPainter& painter, const QFont& font, const Text& text, const QRec
     QString string = ToQString(text);
     const bool wrap = (format & kTextWordBreak) != 0 && (format & kTextSingleLine) == 0;
     if (wrap) {
-        flags |= Qt::TextWordWrap | Qt::AlignTop;
+        // Wrapped text is centred as a block when vertical centring is asked for.
+        flags |= Qt::TextWordWrap | ((format & kTextVCenter) ? Qt::AlignVCenter : Qt::AlignTop);
     } else {
         flags |= (format & kTextVCenter)  ? Qt::AlignVCenter
                  : (format & kTextBottom) ? Qt::AlignBottom

@@ -67,6 +67,19 @@ TEST_F(Indicators, DraggingPastTheEndStaysOnTheLastStopFlushWithTheEdge) {
     EXPECT_TRUE(TakeSent().empty());                           // a release outside sends nothing
 }
 
+TEST_F(Indicators, ADragFollowsThePointerBelowTheSlidersBand) {
+    MakeImage("skins/Slider_Circle.png", 13, 13, Qt::white);
+    CSliderControl* slider = OpenSlider(*this, dialog);
+    host().mouseMove(12, 15);
+    host().leftDown(12, 15);
+    ASSERT_TRUE(slider->dragging());
+    host().mouseMove(70, 40);  // right of the middle stop, well below the 13-pixel band
+    EXPECT_EQ(slider->value(), 1);
+    EXPECT_EQ(TakeSent().back(), (Sent{2021, 1, kValueChanged}));
+    host().leftUp(70, 40);
+    EXPECT_EQ(slider->value(), 1);
+}
+
 TEST_F(Indicators, APressBesideTheThumbDoesNotDragButItsReleaseMovesTheThumb) {
     MakeImage("skins/Slider_Circle.png", 13, 13, Qt::white);
     CSliderControl* slider = OpenSlider(*this, dialog);

@@ -1,5 +1,7 @@
 #include "app/CVexmoDlg.h"
 
+#include <malloc.h>
+
 #include "app/AppPaths.h"
 #include "app/CAttentionDlg.h"
 #include "app/CFirmwareResetDlg.h"
@@ -122,6 +124,8 @@ bool CVexmoDlg::OnInitDialog() {
     session_->Start();
     LoadBackgroundFromResource(364);
     setTimer(timer::kMissingMouse, timer::kMissingMouseMs);
+    // Decoding the images left large freed blocks behind; give them back to the system.
+    malloc_trim(0);
     return true;
 }
 

@@ -88,8 +88,6 @@ void MainDisplay::CreateControls(const LanguageTable& language, int dpiStepCount
     if (created_) return;
     created_ = true;
     panel_ = ui::LoadSkinBitmap("skins/Frame_Lighting_Setting.bmp");
-    for (int n = 1; n <= 6; ++n)
-        numberPictures_[n - 1] = ui::LoadSkinImage(numbered("skins/mouse/number", n));
     sections_.setSensorShown(sensorOption);
     CreateLeftColumn(language);
     CreateSections(language, dpiStepCount);
@@ -353,14 +351,17 @@ void MainDisplay::PaintContent(QPainter& painter) {
         }
     }
     if (highlightedButton_ >= 1 && highlightedButton_ <= 6) {
-        numberPictures_[highlightedButton_ - 1].draw(painter,
-                                                     ui::ToQRect(design(457, 171, 215, 398)));
+        numberPicture_.draw(painter, ui::ToQRect(design(457, 171, 215, 398)));
     }
 }
 
 void MainDisplay::SetHighlightedButton(int button) {
     if (button == highlightedButton_) return;
     highlightedButton_ = button;
+    // Each picture is as large as the mouse picture: only the one shown is kept.
+    numberPicture_ = button >= 1 && button <= 6
+                         ? ui::LoadSkinImage(numbered("skins/mouse/number", button))
+                         : ui::SkinImage();
     window_.invalidate(ui::ToQRect(design(457, 171, 215, 398)));
 }
 
@@ -406,16 +407,23 @@ void MainDisplay::Refresh(ConfigModel& model, const LanguageTable& language) {
 }
 
 void MainDisplay::ShowBattery(const DeviceStatus& status) {
-    int level = status.battery > 100 ? 0 : status.battery;
+    const int level = status.battery > 100 ? 0 : status.battery;
+    const auto mode = status.charging == 1   ? ui::CBattery::Mode::Charging
+                      : status.charging == 2 ? ui::CBattery::Mode::Full
+                                             : ui::CBattery::Mode::Normal;
+    const Text label = formatDec(level) + u"%";
+    // Only what looks different is repainted, so an idle tick costs no drawing.
+    const bool batteryChanged = mode == ui::CBattery::Mode::Charging || mode != battery_->mode() ||
+                                level != battery_->level();
+    const bool textChanged =
+        label != batteryText_->label() || batteryText_->shown() != (status.charging != 1);
     battery_->AdvanceAnimation();
     battery_->SetLevel(level);
-    battery_->SetMode(status.charging == 1   ? ui::CBattery::Mode::Charging
-                      : status.charging == 2 ? ui::CBattery::Mode::Full
-                                             : ui::CBattery::Mode::Normal);
-    window_.invalidate(battery_->qrect());
-    batteryText_->SetLabel(formatDec(level) + u"%");
+    battery_->SetMode(mode);
+    batteryText_->SetLabel(label);
     batteryText_->SetShown(status.charging != 1);
-    window_.invalidate(batteryText_->qrect());
+    if (batteryChanged) window_.invalidate(battery_->qrect());
+    if (textChanged) window_.invalidate(batteryText_->qrect());
 }
 
 uint8_t MainDisplay::dpiSwitchMask() const {

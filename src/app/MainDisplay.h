@@ -137,7 +137,7 @@ private:
     int workingDpiPosition_ = 0;
     int highlightedButton_ = 0;
     ui::SkinImage panel_;
-    std::array<ui::SkinImage, 6> numberPictures_;
+    ui::SkinImage numberPicture_;  // of the highlighted button, loaded when it is needed
 
     std::array<ui::CCheckButton*, SectionLayout::kSectionCount> headers_{};
     std::vector<SectionControl> sectionControls_;

@@ -127,6 +127,11 @@ bool CDlgBase::SetBackground(SkinImage image) {
                             static_cast<uint8_t>(blue / count));
 
     const QSize target(static_cast<int>((w - trim_) * s), static_cast<int>((h - trim_) * s));
+    if (px.size() == target && w == kMainDesignWidth && h == kMainDesignHeight) {
+        // The decoded image is already the buffer (a 2x image at UiScale 2.0): share it.
+        background_ = px;
+        return true;
+    }
     background_ = QImage(target.expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
     background_.fill(Qt::black);
     QPainter painter(&background_);

@@ -190,21 +190,11 @@ bool HostWidget::event(QEvent* e) {
 
 void HostWidget::paintEvent(QPaintEvent* e) {
     if (target_ == nullptr) return;
-    QRegion region = e->region();
-    if (buffer_.size() != size()) {
-        buffer_ = QImage(size(), QImage::Format_ARGB32_Premultiplied);
-        buffer_.fill(Qt::black);
-        region = QRegion(rect());
-    }
-    {
-        QPainter painter(&buffer_);
-        painter.setClipRegion(region);
-        target_->onPaint(painter, region.boundingRect());
-    }
-    QPainter screen(this);
-    screen.setCompositionMode(QPainter::CompositionMode_Source);
-    for (const QRect& r : e->region())
-        screen.drawImage(r.topLeft(), buffer_, r);
+    // Qt's backing store already holds the window's pixels off-screen: the window paints into it
+    // through the invalidated region and Qt copies it to the screen in one step.
+    QPainter painter(this);
+    painter.setClipRegion(e->region());
+    target_->onPaint(painter, e->region().boundingRect());
 }
 
 void HostWidget::mouseMoveEvent(QMouseEvent* e) {

@@ -1,5 +1,5 @@
-// The Qt backend of one window: a frameless top-level widget that paints through a QImage buffer
-// clipped to the invalidated region and turns Qt's events into the Window's notices.
+// The Qt backend of one window: a frameless top-level widget that paints into its backing store
+// through the invalidated region and turns Qt's events into the Window's notices.
 #pragma once
 
 #include <QEvent>
@@ -51,7 +51,6 @@ private:
 
     Window* target_;
     WindowKind kind_;
-    QImage buffer_;
     std::map<int, int> timerIds_;   // window timer id -> Qt timer id
     std::map<int, int> windowIds_;  // Qt timer id -> window timer id
     QTimer hoverTimer_;

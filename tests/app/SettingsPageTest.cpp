@@ -215,3 +215,29 @@ TEST_F(SettingsPage, RestoreCancelledChangesNothing) {
 
 }  // namespace
 }  // namespace vexmo::test
+
+namespace vexmo::test {
+namespace {
+
+TEST_F(ProgramFixture, LiftOffRadioSendsOnlyWhatChanged) {
+    mouse.setSensorCode(0x60);  // a sensor with the lift-off option
+    start();
+    services.advance(1000);
+    ASSERT_TRUE(window->FindControl(id::kHeaderSensor)->shown());
+    host().clickDesign(846 + 100, 97 + 196 + 180 + 12);  // open the sensor option section
+    ASSERT_TRUE(window->display().sections().isOpen(SectionLayout::kSensor));
+    const int content = window->display().sections().contentTop(SectionLayout::kSensor);
+    mouse.clearLog();
+    host().clickDesign(846 + 160 + 7, content + 27 + 7);  // 3511 while the value is "2"
+    services.advance(1000);
+    EXPECT_TRUE(sets().empty());
+    EXPECT_EQ(profile().value(kLiftDetectionHeight), u"2");
+    host().clickDesign(846 + 80 + 7, content + 27 + 7);  // 3510
+    services.advance(1000);
+    ASSERT_EQ(sentCommands(), std::vector<uint8_t>{0x09});
+    EXPECT_EQ(sets()[0].bytes[7], 1);
+    EXPECT_EQ(profile().value(kLiftDetectionHeight), u"1");
+}
+
+}  // namespace
+}  // namespace vexmo::test

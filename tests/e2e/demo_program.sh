@@ -89,4 +89,20 @@ wait "$vexmo_pid"
 status=$?
 vexmo_pid=""
 [[ "$status" == 0 ]] || fail "the program ended with status $status"
+
+# SIGTERM ends the program like the tray's exit: a change made a moment before is written.
+"$vexmo" --demo >>"$work/out.txt" 2>&1 &
+vexmo_pid=$!
+wait_for 60 find_window || fail "the main window did not appear again"
+sleep 1
+xdotool mousemove --window "$window" 941 416 click 1  # 250 Hz
+wait_for 20 grep -q " set 5b2e 0c 01 07 00 .. 01 01 04 " "$VEXMO_HID_TRACE" \
+    || fail "no polling-rate command 0x07 with 4 in the trace"
+kill -TERM "$vexmo_pid"
+wait_for 20 ended || fail "SIGTERM did not end the program"
+wait "$vexmo_pid"
+status=$?
+vexmo_pid=""
+[[ "$status" == 0 ]] || fail "the program ended on SIGTERM with status $status"
+profile_has "PollingRateValue=010000" || fail "SIGTERM did not write the pending change"
 echo "PASSED"

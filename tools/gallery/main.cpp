@@ -1,16 +1,21 @@
-// Renders every control class in each of its states, a popup, a main-window-like dialog and
-// every skin and resource image into PNG files at UiScale 1.0 and 2.0, for looking at the toolkit.
+// Renders every control class in each of its states, a popup, a main-window-like dialog, every
+// skin and resource image, and the program's main window in English and Chinese into PNG files
+// at UiScale 1.0 and 2.0, for looking at the toolkit.
 //   vexmo_gallery OUTPUT_DIR [APP_DIR]   (APP_DIR holds skins/; default: the build folder)
 #include <QApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QPainter>
+#include <QTemporaryDir>
 #include <cstdio>
 #include <functional>
 #include <memory>
 
 #include "SampleWindow.h"
+#include "app/CVexmoDlg.h"
+#include "base/Clock.h"
 #include "buttons/KeyTables.h"
+#include "device/hid/VirtualMouse.h"
 #include "platform/test/TestServices.h"
 #include "ui/CBattery.h"
 #include "ui/CCheckButton.h"
@@ -450,6 +455,29 @@ QImage ResourceSheet() {
     return sheet;
 }
 
+// The program's own main window on the simulated mouse, in the language the locale chooses, on a
+// screen that gives the scale.
+bool RenderMainWindow(const QString& out, const std::string& appDirectory, const char* locale,
+                      double scale) {
+    platform::test::TestServices services;
+    services.setWorkArea(scale > 1 ? QRect(0, 0, 2560, 1700) : QRect(0, 0, 1920, 1040));
+    UiEnvironment env;
+    env.appDirectory = appDirectory;
+    SetEnv(env);
+    QTemporaryDir data;
+    ManualClock clock;
+    hid::VirtualMouse mouse(clock);
+    CVexmoDlg window(AppOptions{data.path().toStdString() + "/", locale}, mouse);
+    window.Create(nullptr);
+    services.advance(1000);
+    const QString name =
+        QString("/main-%1%2").arg(QString(locale).left(2), scale > 1 ? "@2x.png" : "@1x.png");
+    const bool ok = Save(services.host(window).image(), out + name);
+    window.destroy();
+    window.Shutdown();
+    return ok;
+}
+
 int Run(const QString& out, const std::string& appDirectory) {
     QDir().mkpath(out);
     bool ok = true;
@@ -494,6 +522,10 @@ int Run(const QString& out, const std::string& appDirectory) {
         ok &= RenderDialog(services, window, out + "/window" + suffix);
         ok &= Save(SkinSheet(), out + "/skins" + suffix);
         ok &= Save(ResourceSheet(), out + "/resources" + suffix);
+    }
+    for (const char* locale : {"en_US", "zh_CN"}) {
+        for (double scale : {1.0, 2.0})
+            ok &= RenderMainWindow(out, appDirectory, locale, scale);
     }
     return ok ? 0 : 1;
 }

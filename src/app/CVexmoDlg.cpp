@@ -2,6 +2,8 @@
 
 #include <malloc.h>
 
+#include <cstdio>
+
 #include "app/AppPaths.h"
 #include "app/CAttentionDlg.h"
 #include "app/CFirmwareResetDlg.h"
@@ -304,6 +306,13 @@ void CVexmoDlg::ExitProgram() {
 
 void CVexmoDlg::MissingMouseCheck() {
     if (session_->link().anyHandleOpen()) return;
+    // A mouse that is there but cannot be opened lacks the udev rule: say so on the terminal.
+    for (const std::string& path : session_->link().unopenable()) {
+        std::fprintf(stderr,
+                     "vexmo: the mouse is at %s but cannot be opened; install the udev rule "
+                     "70-vexmo.rules (see the README)\n",
+                     path.c_str());
+    }
     missingMouseWarning_ =
         std::make_unique<CAttentionDlg>(model_.language, model_.language.text(kTextCaption),
                                         model_.language.text(kTextNoMouse), nullptr);

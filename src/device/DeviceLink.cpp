@@ -50,7 +50,10 @@ void DeviceLink::ScanInterface(int index, const hid::InterfaceInfo& info) {
     const int product = productIndexOf(info.product);
     if (info.vendor != kMouseVendor || product < 0) return;
     // Only an interface that can be opened counts, as a scan that has to open it to learn more.
-    if (!backend_.open(info.path)) return;
+    if (!backend_.open(info.path)) {
+        unopenable_.push_back(info.path);
+        return;
+    }
 
     auto& state = products_[product];
     if (info.inputReportLength == kReportLength) {

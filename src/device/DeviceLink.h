@@ -10,6 +10,7 @@
 #include <mutex>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "device/DeviceIds.h"
 #include "device/hid/HidBackend.h"
@@ -45,6 +46,10 @@ public:
     // Closes both feature handles (shutdown).
     void CloseHandles();
 
+    // Interfaces of the mouse that the last scan found but could not open (no permission, most
+    // likely): what the user is told when no mouse can be used.
+    const std::vector<std::string>& unopenable() const { return unopenable_; }
+
     // Remembered paths, for tests and diagnostics.
     std::string featurePath(int product) const { return products_[product].featurePath; }
     std::string inputPath(int product) const;
@@ -72,6 +77,7 @@ private:
     ChangeCallback onChange_;
     std::array<ProductState, kProductCount> products_{};
     bool connected_ = false;
+    std::vector<std::string> unopenable_;
     bool firstArrivalPending_ = true;
 
     // Shared with the reader threads: the markers, and the input paths and reader devices under

@@ -2,6 +2,8 @@
 // share one node in two collections, and interfaces past position 149 are never seen.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "device/DeviceLink.h"
 #include "device/hid/HidrawBackend.h"
 #include "device_hid/HidTestSupport.h"
@@ -39,6 +41,22 @@ TEST(HidrawScan, FeatureInterfaceAtPosition150IsNotFound) {
         DeviceLink link(backend, [](uint8_t, uint8_t) {});
         EXPECT_EQ(link.ConnectDevices(), found) << before;
     }
+}
+
+}  // namespace
+}  // namespace vexmo::hid::test
+
+namespace vexmo::hid::test {
+namespace {
+
+TEST(HidrawScan, AMouseThatCannotBeOpenedIsReportedAndNotPresent) {
+    Tree t(0);
+    // The node exists in sysfs, but /dev has nothing to open, as without the udev rule.
+    std::filesystem::remove(t.tree.devNode(0));
+    HidrawBackend backend(t.tree.sysfs(), t.tree.dev());
+    DeviceLink link(backend, [](uint8_t, uint8_t) {});
+    EXPECT_FALSE(link.ConnectDevices());
+    EXPECT_EQ(link.unopenable().size(), 2u);  // its input and its feature collection
 }
 
 }  // namespace

@@ -31,25 +31,17 @@ void clockIcon(Canvas& cv) {
 // Key and button actions: an arrow down for a press (red) and up for a release (light grey).
 void keyArrow(Canvas& cv, bool up) {
     QPainter& p = cv.p;
+    // Drawn pointing up; a press is the same arrow mirrored top to bottom.
     QPainterPath arrow;
-    if (up) {
-        arrow.moveTo(8, 1.5);
-        arrow.lineTo(14, 8);
-        arrow.lineTo(10.25, 8);
-        arrow.lineTo(10.25, 14.5);
-        arrow.lineTo(5.75, 14.5);
-        arrow.lineTo(5.75, 8);
-        arrow.lineTo(2, 8);
-    } else {
-        arrow.moveTo(8, 14.5);
-        arrow.lineTo(14, 8);
-        arrow.lineTo(10.25, 8);
-        arrow.lineTo(10.25, 1.5);
-        arrow.lineTo(5.75, 1.5);
-        arrow.lineTo(5.75, 8);
-        arrow.lineTo(2, 8);
-    }
+    arrow.moveTo(8, 1.5);
+    arrow.lineTo(14, 8);
+    arrow.lineTo(10.25, 8);
+    arrow.lineTo(10.25, 14.5);
+    arrow.lineTo(5.75, 14.5);
+    arrow.lineTo(5.75, 8);
+    arrow.lineTo(2, 8);
     arrow.closeSubpath();
+    if (!up) arrow = QTransform(1, 0, 0, -1, 0, 16).map(arrow);
     QLinearGradient g(0, 1, 0, 15);
     g.setColorAt(0, up ? QColor(244, 244, 246) : kRedBright);
     g.setColorAt(1, up ? QColor(176, 176, 182) : QColor(160, 8, 16));

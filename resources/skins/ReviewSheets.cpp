@@ -4,6 +4,7 @@
 #include <QHash>
 
 #include <cstdio>
+#include <utility>
 
 namespace vexmo::skins {
 namespace {
@@ -57,6 +58,13 @@ public:
         fill(r, Qt::white);
         frame(r, QColor(120, 120, 120));
         text(r, s, Qt::black, Qt::AlignCenter, 13);
+    }
+    // The OK and Cancel buttons at the bottom right of a 429 x 140 dialog.
+    void okCancel() {
+        for (const auto& [x, caption] : {std::pair{260, "OK"}, std::pair{350, "Cancel"}}) {
+            image("button2_nr.png", QRectF(x, 110, 69, 20));
+            text(QRectF(x, 110, 69, 20), caption, QColor(180, 180, 180), Qt::AlignCenter);
+        }
     }
     QPainter& painter() { return p_; }
 
@@ -227,10 +235,7 @@ void mockDialogs(Mock& m) {
                 QRectF(25 + 57 * i, 72, 11, 11));
         m.text(QRectF(40 + 57 * i, 70, 40, 18), mods[i], kGreyText);
     }
-    m.image("button2_nr.png", QRectF(260, 110, 69, 20));
-    m.text(QRectF(260, 110, 69, 20), "OK", kGreyText, Qt::AlignCenter);
-    m.image("button2_nr.png", QRectF(350, 110, 69, 20));
-    m.text(QRectF(350, 110, 69, 20), "Cancel", kGreyText, Qt::AlignCenter);
+    m.okCancel();
     p.restore();
 
     // Colour palette.
@@ -354,10 +359,7 @@ void mockDialogs(Mock& m) {
     m.text(QRectF(10, 5, 410, 18), "Name of the new profile:", kGreyText);
     m.image("exit_nr.png", QRectF(405, 4, 15, 15));
     m.edit(QRectF(15, 65, 400, 22), "Racing");
-    m.image("button2_nr.png", QRectF(260, 110, 69, 20));
-    m.text(QRectF(260, 110, 69, 20), "OK", kGreyText, Qt::AlignCenter);
-    m.image("button2_nr.png", QRectF(350, 110, 69, 20));
-    m.text(QRectF(350, 110, 69, 20), "Cancel", kGreyText, Qt::AlignCenter);
+    m.okCancel();
     p.restore();
 
     // Key editor on the warning frame.

@@ -167,13 +167,7 @@ void mousePicture(Canvas& cv) {
     p.restore();
 
     // Light strip on the palm: a red "V".
-    QPainterPath vee(QPointF(92, 296));
-    vee.lineTo(112, 318);
-    vee.lineTo(132, 296);
-    drawGlow(p, vee, QColor(255, 30, 30, 150), 6);
-    p.setPen(QPen(kRedBright, 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(vee);
+    const QPainterPath vee = drawRedVee(p, {92, 296}, {112, 318}, {132, 296}, 150, 6, 2.5);
     p.setPen(QPen(QColor(255, 170, 160), 0.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.drawPath(vee);
 

@@ -165,13 +165,7 @@ void appIcon(Canvas& cv) {
     p.drawRoundedRect(QRectF(121, 56, 14, 34), 7, 7);
 
     // The red "V" light on the palm.
-    QPainterPath vee(QPointF(104, 146));
-    vee.lineTo(128, 176);
-    vee.lineTo(152, 146);
-    drawGlow(p, vee, QColor(255, 30, 30, 200), 14);
-    p.setPen(QPen(kRedBright, 10, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(vee);
+    drawRedVee(p, {104, 146}, {128, 176}, {152, 146}, 200, 14, 10);
 }
 
 }  // namespace

@@ -182,4 +182,16 @@ void drawGlow(QPainter& p, const QPainterPath& shape, const QColor& colour, qrea
     p.restore();
 }
 
+QPainterPath drawRedVee(QPainter& p, QPointF left, QPointF apex, QPointF right, int glowAlpha,
+                        qreal glowReach, qreal width) {
+    QPainterPath vee(left);
+    vee.lineTo(apex);
+    vee.lineTo(right);
+    drawGlow(p, vee, QColor(255, 30, 30, glowAlpha), glowReach);
+    p.setPen(QPen(kRedBright, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(vee);
+    return vee;
+}
+
 }  // namespace vexmo::skins

@@ -90,5 +90,9 @@ void drawChevronDown(QPainter& p, const QRectF& r, const QColor& colour, qreal w
 void drawTick(QPainter& p, const QRectF& r, const QColor& colour, qreal width);
 // A soft glow: the shape's outline blurred by stacking wide translucent strokes.
 void drawGlow(QPainter& p, const QPainterPath& shape, const QColor& colour, qreal reach);
+// The red "V" light of the product: a glowing stroke from left down to the apex and up to right.
+// Returns the path so a caller can draw more over it.
+QPainterPath drawRedVee(QPainter& p, QPointF left, QPointF apex, QPointF right, int glowAlpha,
+                        qreal glowReach, qreal width);
 
 }  // namespace vexmo::skins
